@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the game and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build -G Ninja
+cmake --build build
+if [ -x build/src/reikoboy ]; then
+    cd data && exec ../build/src/reikoboy
+fi
+# Without the window, play the sample game through the rules and show the saved game.
+build/tools/replay/reikoboy-replay --trace < data/sample-game.txt

@@ -1,0 +1,32 @@
+// The saved-game text file: 212 lines, 244 comma-separated values, CRLF line ends.
+#pragma once
+
+#include <istream>
+#include <string>
+
+#include "game/Game.h"
+#include "game/GameState.h"
+
+namespace reikoboy {
+
+inline constexpr const char* kNotASavedGame = "Этот файл не сохранённая игра!";
+inline constexpr const char* kNotASavedGameTitle = "Ошибка!";
+
+enum class ReadResult { Ok, TooFewValues, WrongKind, OutOfRange, OffTheGrid };
+
+// The bytes saving writes for this state.
+std::string writeSavedGame(const GameState& state);
+
+// Reads the 244 values from `in` into `into`, in the file's order. Reading stops after the
+// last value; what follows is never looked at. On failure `into` holds a part of the values.
+ReadResult readSavedGame(std::istream& in, GameState& into);
+
+// Opens a saved game as the open command does: a new game with the file's values, or, when
+// the file is refused, the game exactly as it was.
+ReadResult openSavedGame(Game& game, std::istream& in);
+
+// A number as a saved game writes it: integral without a decimal point, "." whatever the
+// locale, at most seven significant digits.
+std::string formatNumber(float value);
+
+}  // namespace reikoboy

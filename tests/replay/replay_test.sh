@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# End-to-end runs of reikoboy-replay: exit codes, trace lines and the bytes it writes.
+# Usage: replay_test.sh REPLAY_BINARY CASE
+set -u
+replay=$1
+case_name=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL ($case_name): $*" >&2; exit 1; }
+
+run() {  # run STDIN_TEXT ARGS... ; sets rc, out, err
+    printf '%b' "$1" >"$work/in"; shift
+    "$replay" "$@" <"$work/in" >"$work/out" 2>"$work/err"
+    rc=$?
+}
+
+case "$case_name" in
+startup)
+    run ''
+    [ "$rc" -eq 0 ] || fail "exit $rc"
+    [ "$(wc -l <"$work/out")" -eq 212 ] || fail "not 212 lines"
+    [ "$(sed -n 13p "$work/out")" = $'0,0,0,,,,,-1\r' ] || fail "line 13: $(sed -n 13p "$work/out")"
+    [ ! -s "$work/err" ] || fail "stderr not empty"
+    ;;
+trace)
+    run '# a drop, a shift and a pass\n\nCommand1 3\nCommand3 1\nCommand1 1\nCommand5\n' --trace
+    [ "$rc" -eq 0 ] || fail "exit $rc"
+    [ "$(cat "$work/err")" = $'sound 0\nsound 3\nsound 0\nsound 0' ] || fail "trace: $(cat "$work/err")"
+    # The blue chip fell from level 0 through rail 1 and rail 2 onto rail 3.
+    [ "$(sed -n 141p "$work/out")" = $'177\r' ] || fail "chip Top: $(sed -n 141p "$work/out")"
+    ;;
+refused-move)
+    run 'Command1 3\nCommand2 2\nCommand2 2\n'
+    [ "$rc" -eq 2 ] || fail "exit $rc"
+    [ ! -s "$work/out" ] || fail "stdout not empty"
+    grep -q 'line 3' "$work/err" || fail "message does not name line 3: $(cat "$work/err")"
+    ;;
+bad-lines)
+    for line in 'Command1 7' 'Command1' 'Command9 1' 'Command5 0' 'Nova 1' 'command1 3' 'Command4 x'; do
+        run "$line\n"
+        [ "$rc" -eq 2 ] || fail "'$line' gave exit $rc"
+        [ ! -s "$work/out" ] || fail "'$line' wrote to stdout"
+        grep -q 'line 1' "$work/err" || fail "'$line': $(cat "$work/err")"
+    done
+    ;;
+from-file)
+    run 'Command1 3\nCommand3 1\nCommand4 1\n'
+    cp "$work/out" "$work/game.sav"
+    run 'Command2 3\n' --from "$work/game.sav"
+    [ "$rc" -eq 0 ] || fail "exit $rc"
+    cp "$work/out" "$work/continued.sav"
+    run 'Command1 3\nCommand3 1\nCommand4 1\nCommand2 3\n'
+    cmp -s "$work/out" "$work/continued.sav" || fail "opened game went on differently"
+    ;;
+from-refused)
+    printf 'not a saved game\r\n' >"$work/bad.sav"
+    run 'Command1 3\n' --from "$work/bad.sav"
+    [ "$rc" -eq 3 ] || fail "exit $rc"
+    grep -q 'Этот файл не сохранённая игра!' "$work/err" || fail "message: $(cat "$work/err")"
+    [ ! -s "$work/out" ] || fail "stdout not empty"
+    run '' --from "$work/missing.sav"
+    [ "$rc" -eq 3 ] || fail "missing file gave exit $rc"
+    ;;
+question)
+    # Blue's last chip waits over rail 5 with fifteen gone; a left slide of rail 5 ends the game.
+    run ''
+    awk 'NR==13{print "0,40,60,8,8,0,15,-1\r"; next}
+         NR>=140 && NR<=195 {k=(NR-140)%7; i=int((NR-140)/7);
+            if (i==7 && k==0) {print "304\r"; next}
+            if (i==7 && k==1) {print "257\r"; next}
+            if (i==7 && k==2) {print "#TRUE#\r"; next}
+            if (k==6) {print (i==7 ? "0,1" : "1,1") "\r"; next}
+            if (k==2 || k==5) {print "#FALSE#\r"; next}
+            print "0\r"; next}
+         {print}' "$work/out" >"$work/last.sav"
+    run 'Command2 5\n' --from "$work/last.sav" --trace --answer no
+    [ "$rc" -eq 0 ] || fail "exit $rc: $(cat "$work/err")"
+    grep -qx 'question Поздравляю! Ничья!\\n\\rХотите сыграть ещё?' "$work/err" \
+        || fail "question: $(cat "$work/err")"
+    [ "$(sed -n 13p "$work/out")" = $'0,60,60,8,8,1,16,5\r' ] || fail "line 13: $(sed -n 13p "$work/out")"
+    run 'Command2 5\n' --from "$work/last.sav" --answer yes
+    [ "$(sed -n 13p "$work/out")" = $'0,0,0,0,0,0,0,-1\r' ] || fail "yes: $(sed -n 13p "$work/out")"
+    ;;
+usage)
+    run '' --answer maybe
+    [ "$rc" -ne 0 ] && [ "$rc" -ne 2 ] && [ "$rc" -ne 3 ] || fail "exit $rc"
+    ;;
+*) fail "unknown case" ;;
+esac
+exit 0

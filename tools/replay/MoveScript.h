@@ -1,0 +1,20 @@
+// One line of a move script: a board button and its index as a player clicks it, or "Nova".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "game/Game.h"
+
+namespace reikoboy {
+
+struct ScriptLine {
+    enum Kind { Skip, Move, NewGame, Bad } kind = Skip;
+    Button button = Button::Command1;
+    int index = 0;
+    std::string error;
+};
+
+ScriptLine parseScriptLine(std::string_view line);
+
+}  // namespace reikoboy

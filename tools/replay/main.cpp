@@ -1,0 +1,108 @@
+// reikoboy-replay: plays a move script through the game and prints the saved-game text.
+//
+//   reikoboy-replay [--from FILE] [--answer yes|no] [--trace] < moves
+//
+// One move per line: "Command1 K" (K 0..6), "Command2 R", "Command3 R" (R 0..5),
+// "Command4 I" (I 0..3), "Command5" or "Nova"; blank lines and lines starting with '#' are
+// skipped. After each move every animation runs to its end. Exit codes: 0 success, 2 a bad or
+// refused move line, 3 a file refused by --from, 1 a bad command line.
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "MoveScript.h"
+#include "game/Game.h"
+#include "persist/SavedGame.h"
+
+namespace {
+
+using namespace reikoboy;
+
+class ReplayHost : public Host {
+public:
+    ReplayHost(bool answerYes, bool trace) : answerYes_(answerYes), trace_(trace) {}
+    void playSound(Sound sound) override {
+        if (trace_) std::cerr << "sound " << static_cast<int>(sound) << '\n';
+    }
+    bool askEndOfGame(const std::string& text) override {
+        if (trace_) {
+            std::string shown;
+            for (char c : text) {
+                if (c == '\n')
+                    shown += "\\n";
+                else if (c == '\r')
+                    shown += "\\r";
+                else
+                    shown += c;
+            }
+            std::cerr << "question " << shown << '\n';
+        }
+        return answerYes_;
+    }
+
+private:
+    bool answerYes_;
+    bool trace_;
+};
+
+int usage() {
+    std::cerr << "usage: reikoboy-replay [--from FILE] [--answer yes|no] [--trace] < moves\n";
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string from;
+    bool haveFrom = false, answerYes = false, trace = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--from" && i + 1 < argc) {
+            from = argv[++i];
+            haveFrom = true;
+        } else if (arg == "--answer" && i + 1 < argc) {
+            std::string answer = argv[++i];
+            if (answer != "yes" && answer != "no") return usage();
+            answerYes = answer == "yes";
+        } else if (arg == "--trace") {
+            trace = true;
+        } else {
+            return usage();
+        }
+    }
+
+    ReplayHost host(answerYes, trace);
+    Game game(host);
+    game.formLoad("", "");  // an empty settings store
+    if (haveFrom) {
+        std::ifstream file(from, std::ios::binary);
+        if (!file) {
+            std::cerr << from << ": не удалось открыть файл\n";
+            return 3;
+        }
+        if (openSavedGame(game, file) != ReadResult::Ok) {
+            std::cerr << kNotASavedGame << '\n';
+            return 3;
+        }
+    }
+
+    std::string line;
+    for (int number = 1; std::getline(std::cin, line); ++number) {
+        ScriptLine parsed = parseScriptLine(line);
+        if (parsed.kind == ScriptLine::Skip) continue;
+        if (parsed.kind == ScriptLine::Bad) {
+            std::cerr << "line " << number << ": " << parsed.error << '\n';
+            return 2;
+        }
+        if (parsed.kind == ScriptLine::NewGame) {
+            game.newGame();
+        } else if (!game.click(parsed.button, parsed.index)) {
+            std::cerr << "line " << number << ": " << line << ": this button is not offered now\n";
+            return 2;
+        }
+        game.finishAnimation();
+    }
+    std::cout << writeSavedGame(game.state());
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
