@@ -1,0 +1,18 @@
+// The two options that outlive a run, in the platform's per-user settings store:
+// application "Рейкобой", section "Settings", keys "Фон" (background) and the sound switch,
+// whose key is the sound menu item's caption.
+#pragma once
+
+#include <QString>
+
+namespace reikoboy {
+
+struct StoredSettings {
+    QString background;
+    QString sound;  // as stored: "0" on, "1" off; may be empty or anything else
+};
+
+StoredSettings readSettings(const QString& soundKey);
+void writeSettings(const QString& soundKey, const QString& soundValue, const QString& background);
+
+}  // namespace reikoboy

@@ -1,0 +1,38 @@
+#include "BoardSurface.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace reikoboy {
+
+BoardSurface::BoardSurface(QWidget* parent) : QWidget(parent) {
+    setFixedSize(kInnerWidth, kInnerHeight);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void BoardSurface::setBackground(const QImage& picture) {
+    if (picture.isNull() || width() <= 0 || height() <= 0) return;
+    // Stretched once, whatever its proportions, so a paint only copies pixels.
+    qreal ratio = devicePixelRatioF();
+    QImage scaled = picture.scaled(QSize(width(), height()) * ratio, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+    stretched_ = QPixmap::fromImage(scaled);
+    stretched_.setDevicePixelRatio(ratio);
+    update();
+}
+
+void BoardSurface::paintEvent(QPaintEvent* event) {
+    if (stretched_.isNull()) return;
+    QPainter p(this);
+    p.drawPixmap(event->rect(), stretched_,
+                 QRectF(QRectF(event->rect()).topLeft() * stretched_.devicePixelRatio(),
+                        QSizeF(event->rect().size()) * stretched_.devicePixelRatio()));
+}
+
+void BoardSurface::mouseMoveEvent(QMouseEvent* event) {
+    emit bareSurfaceHovered();
+    event->accept();
+}
+
+}  // namespace reikoboy

@@ -1,0 +1,383 @@
+#include "Form1.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cmath>
+
+#include "BoardSurface.h"
+#include "PictureButton.h"
+#include "PictureControl.h"
+#include "PictureFile.h"
+#include "Pictures.h"
+#include "persist/Settings.h"
+#include "sound/SoundPlayer.h"
+
+namespace reikoboy {
+
+namespace {
+
+const char* const kRailPictures[kRails] = {"rail0", "rail1", "rail24", "rail35", "rail24", "rail35"};
+constexpr int kButtonSize = 33;
+constexpr int kRailHeight = 32;
+constexpr int kChipSize = 23;
+constexpr QPoint kDrumButtonPlaces[kDrumButtons] = {{464, 320}, {464, 352}, {136, 320}, {136, 352}};
+
+const QString kHintDrop = QStringLiteral("Нажмите чтобы бросить фишку в эту ячейку.");
+const QString kHintLeft = QStringLiteral("Нажмите что бы передвинуть эту рейку влево.");
+const QString kHintRight = QStringLiteral("Нажмите что бы передвинуть эту рейку вправо.");
+const QString kHintDrumUp = QStringLiteral("Нажмите чтобы крутануть барабан вверх.");
+const QString kHintDrumDown = QStringLiteral("Нажмите чтобы крутануть барабан вниз.");
+const QString kHintPass = QStringLiteral("Нажмите если хотите передать ход сопернику.");
+const QString kTitle = QStringLiteral("Рейкобой");
+
+QColor fromBgr(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+int pixel(float position) { return static_cast<int>(std::lrint(position)); }
+
+// "description|patterns|description|patterns..." as the file dialog's filters.
+QStringList nameFilters(const QString& filter) {
+    QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+    return filters;
+}
+
+QLabel* makeLabel(const QString& name, const QString& caption, QRect place, double points,
+                  QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setPointSizeF(points);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setMouseTracking(true);
+    return label;
+}
+
+}  // namespace
+
+const char* Form1::kPictureFilter =
+    "Картинки в поставке|*.Ris|Все графические файлы|*.jpg;*.jpeg;*.gif;*.bmp;*.dib;*.wmf;*.emf;*.ris|"
+    "Все файлы|*.*|JPEG Filter|*.jpg;*.jpeg|Формат GIF|*.gif|Точечный рисунок Windows|*.bmp;*.dib|"
+    "Метафайлы|*.wmf;*.emf";
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kTitle);
+    setWindowIcon(QIcon(boardPicture(QStringLiteral("icon"))));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    sound_ = new SoundPlayer(this);
+    buildControls();
+    buildMenus();
+    for (QTimer* timer : {&Timer1, &Timer2, &Timer3}) {
+        timer->setInterval(kTickMilliseconds);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer2.setObjectName(QStringLiteral("Timer2"));
+    Timer3.setObjectName(QStringLiteral("Timer3"));
+    connect(&Timer1, &QTimer::timeout, this, [this] { game_.timer1Tick(); sync(); });
+    connect(&Timer2, &QTimer::timeout, this, [this] { game_.timer2Tick(); sync(); });
+    connect(&Timer3, &QTimer::timeout, this, [this] { game_.timer3Tick(); sync(); });
+
+    // The load handler: the stored settings, the background, the first player's buttons.
+    StoredSettings stored = readSettings(SonAction->text());
+    game_.formLoad(stored.background.toStdString(), stored.sound.toStdString());
+    sync();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+    surface_ = new BoardSurface(this);
+    surface_->setObjectName(QStringLiteral("Form1Surface"));
+    setCentralWidget(surface_);
+    connect(surface_, &BoardSurface::bareSurfaceHovered, this, [this] { setHint(QString()); });
+
+    // Made from the back to the front, which is the order in which they are drawn.
+    const GameState& s = game_.state();
+    Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("0"), {0, 24, 193, 33}, 18, surface_);
+    Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("0"), {440, 24, 193, 33}, 18, surface_);
+    for (int r = 0; r < kRails; ++r) {
+        Image1[r] = new PictureControl(boardPicture(QLatin1String(kRailPictures[r])),
+                                       PictureControl::Mouse::PassesThrough, surface_);
+        Image1[r]->setObjectName(QStringLiteral("Image1_%1").arg(r));
+        Image1[r]->setGeometry(kRailHomeLeft, kRailTop0 + kCell * r, 520, kRailHeight);
+    }
+    for (int k = 0; k < kDrumPositions; ++k) {
+        Image4[k] = new PictureControl(boardPicture(QStringLiteral("drum%1").arg(k)),
+                                       PictureControl::Mouse::PassesThrough, surface_);
+        Image4[k]->setObjectName(QStringLiteral("Image4_%1").arg(k));
+        Image4[k]->setGeometry(32 * k, 320, 24, 72);
+        Image4[k]->hide();
+    }
+    Image3 = new PictureControl(Image4[0]->picture(), PictureControl::Mouse::PassesThrough, surface_);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setGeometry(176, 320, 280, 64);
+    QPixmap blue = boardPicture(QStringLiteral("chip_blue"));
+    QPixmap red = boardPicture(QStringLiteral("chip_red"));
+    for (int i = 0; i < kChipsPerColour; ++i) {
+        Image5[i] = new PictureControl(blue, PictureControl::Mouse::Stops, surface_);
+        Image5[i]->setObjectName(QStringLiteral("Image5_%1").arg(i));
+        Image5[i]->setGeometry(pixel(s.Image5[i].Left), pixel(s.Image5[i].Top), kChipSize, kChipSize);
+    }
+    for (int i = 0; i < kChipsPerColour; ++i) {
+        Image6[i] = new PictureControl(red, PictureControl::Mouse::Stops, surface_);
+        Image6[i]->setObjectName(QStringLiteral("Image6_%1").arg(i));
+        Image6[i]->setGeometry(pixel(s.Image6[i].Left), pixel(s.Image6[i].Top), kChipSize, kChipSize);
+    }
+    Label1 = makeLabel(QStringLiteral("Label1"), QString::fromUtf8(kTurnBlueDesign), {200, 0, 233, 25},
+                       15.75, surface_);
+
+    // The buttons lie above every picture and label.
+    QPixmap disabled = boardPicture(QStringLiteral("disabled"));
+    auto makeButton = [&](const QString& name, const QString& picture, QPixmap disabledFace,
+                          QPoint place, const QString& hint, auto click) {
+        auto* b = new PictureButton(boardPicture(picture), boardPicture(picture + QStringLiteral("_pressed")),
+                                    std::move(disabledFace), surface_);
+        b->setObjectName(name);
+        b->setAccessibleName(hint);
+        b->setGeometry(QRect(place, QSize(kButtonSize, kButtonSize)));
+        connect(b, &PictureButton::hovered, this, [this, hint] { setHint(hint); });
+        connect(b, &QAbstractButton::clicked, this, [this, click] {
+            click();
+            sync();
+        });
+        return b;
+    };
+    for (int k = 0; k < kDropButtons; ++k)
+        Command1[k] = makeButton(QStringLiteral("Command1_%1").arg(k), QStringLiteral("drop"), QPixmap(),
+                                 {180 + kCell * k, 40}, kHintDrop, [this, k] { game_.command1Click(k); });
+    for (int r = 0; r < kRails; ++r)
+        Command2[r] = makeButton(QStringLiteral("Command2_%1").arg(r), QStringLiteral("shift_left"), disabled,
+                                 {8, kRailTop0 + kCell * r}, kHintLeft, [this, r] { game_.command2Click(r); });
+    for (int r = 0; r < kRails; ++r)
+        Command3[r] = makeButton(QStringLiteral("Command3_%1").arg(r), QStringLiteral("shift_right"), disabled,
+                                 {592, kRailTop0 + kCell * r}, kHintRight, [this, r] { game_.command3Click(r); });
+    for (int i = 0; i < kDrumButtons; ++i) {
+        bool up = i == 0 || i == 2;
+        Command4[i] = makeButton(QStringLiteral("Command4_%1").arg(i), up ? QStringLiteral("drum_up") : QStringLiteral("drop"),
+                                 disabled, kDrumButtonPlaces[i], up ? kHintDrumUp : kHintDrumDown,
+                                 [this, i] { game_.command4Click(i); });
+    }
+    Command5 = new QPushButton(QStringLiteral("&Всё, хватит!"), surface_);
+    Command5->setObjectName(QStringLiteral("Command5"));
+    Command5->setAccessibleName(kHintPass);
+    Command5->setGeometry(272, 24, 89, 17);
+    Command5->setStyleSheet(QStringLiteral(
+        "QPushButton { background: #C0C0C0; border: 1px solid #707070; border-radius: 2px;"
+        " font-size: 8pt; padding: 0; } QPushButton:pressed { background: #A8A8A8; }"));
+    Command5->setMouseTracking(true);
+    Command5->installEventFilter(this);
+    Command5->hide();
+    connect(Command5, &QPushButton::clicked, this, [this] {
+        game_.command5Click();
+        sync();
+    });
+
+    StatusBar1 = new QStatusBar(surface_);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setGeometry(0, 391, kInnerWidth, 17);
+    StatusBar1->setStyleSheet(QStringLiteral("QStatusBar { background: rgba(240,236,228,230); }"
+                                             " QStatusBar::item { border: 1px inset #a0a0a0; }"
+                                             " QLabel { font-size: 8pt; padding: 0 3px; }"));
+    hintPanel_ = new QLabel(StatusBar1);
+    hintPanel_->setObjectName(QStringLiteral("StatusBar1Panel1"));
+    StatusBar1->addWidget(hintPanel_, 1);
+    auto* datePanel = new QLabel(QStringLiteral("25.12.02"), StatusBar1);
+    datePanel->setObjectName(QStringLiteral("StatusBar1Panel2"));
+    StatusBar1->addPermanentWidget(datePanel);
+
+    // Chips, labels and the status bar keep the hint standing when the mouse crosses them.
+    for (QWidget* keeper : std::initializer_list<QWidget*>{Label1, Label2, Label3, StatusBar1, hintPanel_, datePanel}) {
+        keeper->setMouseTracking(true);
+        keeper->installEventFilter(this);
+    }
+
+    QWidget* previous = nullptr;
+    auto chain = [&](QWidget* w) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    };
+    for (auto* b : Command1) chain(b);
+    for (auto* b : Command2) chain(b);
+    for (auto* b : Command3) chain(b);
+    for (auto* b : Command4) chain(b);
+    chain(Command5);
+}
+
+void Form1::buildMenus() {
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, QKeySequence key,
+                          void (Form1::*handler)()) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        if (!key.isEmpty()) action->setShortcut(key);
+        if (handler) connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    file->setObjectName(QStringLiteral("File"));
+    addItem(file, "Nova", QStringLiteral("&Новая игра"), QKeySequence(Qt::Key_F2), &Form1::Nova);
+    file->addSeparator()->setObjectName(QStringLiteral("s5"));
+    addItem(file, "Op", QStringLiteral("&Открыть..."), QKeySequence(Qt::Key_F3), nullptr);
+    addItem(file, "Sa", QStringLiteral("&Сохранить..."), QKeySequence(Qt::Key_F4), nullptr);
+    file->addSeparator()->setObjectName(QStringLiteral("s2"));
+    addItem(file, "Exit", QStringLiteral("&Выход"), {}, &Form1::Exit);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Параметры"));
+    options->setObjectName(QStringLiteral("Para"));
+    SonAction = addItem(options, "Son", QStringLiteral("&Звук"), {}, &Form1::Son);
+    SonAction->setCheckable(true);
+    options->addSeparator()->setObjectName(QStringLiteral("s3"));
+    addItem(options, "FonV", QStringLiteral("&Выбрать фон..."), {}, &Form1::FonV);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
+    help->setObjectName(QStringLiteral("Help"));
+    addItem(help, "Vhelp", QStringLiteral("&Вызов справки"), QKeySequence(Qt::Key_F1), nullptr);
+    help->addSeparator()->setObjectName(QStringLiteral("s"));
+    addItem(help, "Oprog", QStringLiteral("&О программе..."), {}, nullptr);
+}
+
+// ---------------------------------------------------------------- the state onto the widgets
+
+void Form1::sync() {
+    const GameState& s = game_.state();
+    for (int r = 0; r < kRails; ++r) Image1[r]->move(pixel(s.Image1[r].Left), kRailTop0 + kCell * r);
+    for (int i = 0; i < kChipsPerColour; ++i) {
+        Image5[i]->move(pixel(s.Image5[i].Left), pixel(s.Image5[i].Top));
+        Image5[i]->setVisible(s.Image5[i].Visible);
+        Image6[i]->move(pixel(s.Image6[i].Left), pixel(s.Image6[i].Top));
+        Image6[i]->setVisible(s.Image6[i].Visible);
+    }
+    if (s.Image3Picture >= 0 && s.Image3Picture < kDrumPositions &&
+        Image3->picture().cacheKey() != Image4[s.Image3Picture]->picture().cacheKey())
+        Image3->setPicture(Image4[s.Image3Picture]->picture());
+    auto showLabel = [](QLabel* label, const TextLabel& from) {
+        QString caption = QString::fromStdString(from.Caption);
+        if (label->text() != caption) label->setText(caption);
+        QPalette palette = label->palette();
+        if (palette.color(QPalette::WindowText) != fromBgr(from.ForeColor)) {
+            palette.setColor(QPalette::WindowText, fromBgr(from.ForeColor));
+            label->setPalette(palette);
+        }
+    };
+    showLabel(Label1, s.Label1);
+    showLabel(Label2, s.Label2);
+    showLabel(Label3, s.Label3);
+    auto showButton = [](QWidget* w, const BoardButton& b) {
+        w->setVisible(b.Visible);
+        w->setEnabled(b.Enabled);
+    };
+    for (int k = 0; k < kDropButtons; ++k) showButton(Command1[k], s.Command1[k]);
+    for (int r = 0; r < kRails; ++r) showButton(Command2[r], s.Command2[r]);
+    for (int r = 0; r < kRails; ++r) showButton(Command3[r], s.Command3[r]);
+    for (int i = 0; i < kDrumButtons; ++i) showButton(Command4[i], s.Command4[i]);
+    showButton(Command5, s.Command5);
+    SonAction->setChecked(s.SonChecked);
+    syncTimers();
+}
+
+void Form1::syncTimers() {
+    const GameState& s = game_.state();
+    auto follow = [](QTimer& timer, bool enabled) {
+        if (enabled && !timer.isActive()) timer.start();
+        if (!enabled && timer.isActive()) timer.stop();
+    };
+    follow(Timer1, s.Timer1.Enabled);
+    follow(Timer2, s.Timer2.Enabled);
+    follow(Timer3, s.Timer3.Enabled);
+}
+
+// ---------------------------------------------------------------- what the game asks
+
+void Form1::playSound(Sound sound) { sound_->play(sound); }
+
+bool Form1::askEndOfGame(const std::string& text) {
+    syncTimers();  // the fall has stopped: no tick runs while the question is open
+    QString shown = QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::NoIcon, kTitle, shown, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+// ---------------------------------------------------------------- background and hints
+
+void Form1::paintBackground(const QString& file) {
+    surface_->setBackground(readPictureFile(file, surface_->size()));
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!isMinimized()) paintBackground(QString::fromStdString(game_.state().bgFile));
+}
+
+void Form1::setHint(const QString& text) { hintPanel_->setText(text); }
+
+QString Form1::hint() const { return hintPanel_->text(); }
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Command5) {
+            setHint(kHintPass);
+            return false;
+        }
+        return true;  // labels and the status bar keep the last hint
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- menu commands
+
+void Form1::Nova() {
+    game_.newGame();
+    sync();
+}
+
+void Form1::Son() {
+    game_.sonClick();
+    sync();
+}
+
+void Form1::FonV() {
+    QFileDialog CommonDialog2(this);
+    CommonDialog2.setObjectName(QStringLiteral("CommonDialog2"));
+    CommonDialog2.setFileMode(QFileDialog::ExistingFile);
+    CommonDialog2.setAcceptMode(QFileDialog::AcceptOpen);
+    QStringList filters = nameFilters(QString::fromUtf8(kPictureFilter));
+    CommonDialog2.setNameFilters(filters);
+    CommonDialog2.selectNameFilter(filters.first());
+    if (!CommonDialog2FileName.isEmpty()) CommonDialog2.selectFile(CommonDialog2FileName);
+    if (CommonDialog2.exec() != QDialog::Accepted || CommonDialog2.selectedFiles().isEmpty()) return;
+    QString chosen = CommonDialog2.selectedFiles().first();
+    if (chosen.isEmpty()) return;
+    CommonDialog2FileName = chosen;
+    QImage picture = readPictureFile(chosen, surface_->size());
+    if (picture.isNull()) {
+        QMessageBox::warning(this, kTitle,
+                             QStringLiteral("Не удалось открыть картинку «%1».").arg(chosen));
+        return;
+    }
+    surface_->setBackground(picture);
+    game_.setBackground(chosen.toStdString());
+}
+
+void Form1::Exit() { close(); }
+
+void Form1::closeEvent(QCloseEvent* event) {
+    game_.finishAnimation();
+    writeSettings(SonAction->text(), QString::fromStdString(game_.soundSetting()),
+                  QString::fromStdString(game_.state().bgFile));
+    event->accept();
+}
+
+}  // namespace reikoboy

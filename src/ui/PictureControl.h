@@ -1,0 +1,27 @@
+// A picture on the board (a rail, a chip, the drum), drawn stretched to its size.
+// Rails and the drum let the mouse through to the window; chips keep it, so a hint stays.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace reikoboy {
+
+class PictureControl : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mouse { PassesThrough, Stops };
+    PictureControl(QPixmap picture, Mouse mouse, QWidget* parent);
+
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+}  // namespace reikoboy

@@ -1,0 +1,18 @@
+#include "Pictures.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+namespace reikoboy {
+
+QPixmap boardPicture(const QString& name) {
+    const QString base = QStringLiteral(":/pictures/") + name;
+    if (qApp && qApp->devicePixelRatio() > 1.0 && QFile::exists(base + QStringLiteral("@2x.png"))) {
+        QPixmap sharp(base + QStringLiteral("@2x.png"));
+        sharp.setDevicePixelRatio(2.0);
+        return sharp;
+    }
+    return QPixmap(base + QStringLiteral(".png"));
+}
+
+}  // namespace reikoboy

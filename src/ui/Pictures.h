@@ -1,0 +1,12 @@
+// The window's pictures, compiled in as resources; the 2x drawings are used on HiDPI screens.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+namespace reikoboy {
+
+// `name` without extension, e.g. "drop" or "rail0".
+QPixmap boardPicture(const QString& name);
+
+}  // namespace reikoboy

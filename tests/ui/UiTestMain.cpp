@@ -1,0 +1,17 @@
+// Runs the window tests on Qt's offscreen platform, with a settings store and a current
+// directory of their own, so that no test touches the player's files.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config, work;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QDir::setCurrent(work.path());
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
