@@ -5,8 +5,8 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build -G Ninja
 cmake --build build
-if [ -x build/src/reikoboy ]; then
-    cd data && exec ../build/src/reikoboy
+if [ -x build/bin/reikoboy ]; then
+    cd data && exec ../build/bin/reikoboy
 fi
 # Without the window, play the sample game through the rules and show the saved game.
-build/tools/replay/reikoboy-replay --trace < data/sample-game.txt
+build/bin/reikoboy-replay --trace < data/sample-game.txt

@@ -1,15 +1,57 @@
 #include "PictureFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QImageReader>
+#include <QProcess>
+
+#include "metafile/MetafileKind.h"
 
 namespace reikoboy {
 
-QImage readPictureFile(const QString& fileName, QSize /*metafileSize*/) {
+namespace {
+
+constexpr int kMetafileMilliseconds = 3000;
+constexpr qint64 kLargestMetafile = 32 << 20;
+
+// Draws a metafile in the helper process; a helper that fails or takes too long is stopped
+// and the picture counts as unreadable.
+QImage drawMetafile(const QByteArray& bytes, QSize size) {
+    QString helper = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("reikoboy-metafile"));
+    if (!QFile::exists(helper)) return {};
+    QProcess process;
+    process.start(helper, {QString::number(size.width()), QString::number(size.height())});
+    if (!process.waitForStarted(kMetafileMilliseconds)) return {};
+    process.write(bytes);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kMetafileMilliseconds)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return {};
+    QImage picture;
+    picture.loadFromData(process.readAllStandardOutput(), "PNG");
+    return picture;
+}
+
+}  // namespace
+
+QImage readPictureFile(const QString& fileName, QSize metafileSize) {
     if (fileName.isEmpty()) return {};
     QImageReader reader(fileName);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
-    return reader.read();
+    QImage picture = reader.read();
+    if (!picture.isNull()) return picture;
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestMetafile) return {};
+    QByteArray bytes = file.readAll();
+    if (metafileKind(std::string_view(bytes.constData(), size_t(bytes.size()))) == MetafileKind::None)
+        return {};
+    return drawMetafile(bytes, metafileSize.isEmpty() ? QSize(634, 408) : metafileSize);
 }
 
 }  // namespace reikoboy

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "MetafileSamples.h"
 #include "UiTestSupport.h"
 #include "sound/SoundPlayer.h"
 #include "ui/BoardSurface.h"
@@ -174,6 +175,38 @@ TEST_F(Form1Test, BackgroundIsStretchedOverTheWholeAreaWhateverTheFormat) {
         EXPECT_GT(QColor(shown.pixel(330, 5)).blue(), 200) << format;
         EXPECT_GT(QColor(shown.pixel(630, 200)).blue(), 200) << format;
     }
+}
+
+TEST_F(Form1Test, MetafilesAreDrawnByTheHelperAndStretched) {
+    for (auto [name, bytes] : {std::pair{"picture-wmf.ris", twoColourWmf()},
+                               std::pair{"picture-emf.ris", twoColourEmf()}}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        storeSettings(QDir::current().absoluteFilePath(name), {});
+        Form1 w;
+        w.show();
+        QImage shown = w.surface()->grab().toImage();
+        EXPECT_GT(QColor(shown.pixel(100, 200)).red(), 200) << name;
+        EXPECT_LT(QColor(shown.pixel(100, 200)).blue(), 60) << name;
+        EXPECT_GT(QColor(shown.pixel(540, 200)).blue(), 200) << name;
+        EXPECT_LT(QColor(shown.pixel(540, 200)).red(), 60) << name;
+    }
+}
+
+TEST_F(Form1Test, ABrokenMetafileIsNoPictureAndTheGameGoesOn) {
+    QByteArray broken = twoColourEmf().left(60) + QByteArray(5000, '\xff');
+    QFile file("broken.emf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(broken);
+    file.close();
+    storeSettings(QDir::current().absoluteFilePath("broken.emf"), {});
+    Form1 w;
+    w.show();
+    EXPECT_TRUE(w.surface()->background().isNull());
+    click(w, "Command1_3");
+    EXPECT_EQ(w.game().state().Image5[0].Top, 97);
 }
 
 TEST_F(Form1Test, ADeletedBackgroundPaintsNothingNewAndSaysNothing) {
