@@ -1,0 +1,10 @@
+#pragma once
+// Draws the brass arrow faces of the drop, drum and shift buttons.
+
+#include <QImage>
+#include <QSize>
+
+enum class ArrowDirection { Down, Up, Left, Right };
+
+// The pressed face is longer along the arrow, as if the arrow were pushed through.
+QImage paintArrow(ArrowDirection direction, QSize logical, bool pressed, int scale);

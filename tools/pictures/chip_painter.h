@@ -1,0 +1,21 @@
+#pragma once
+// Draws a glossy round playing chip.
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+
+struct ChipColours {
+    QColor light;
+    QColor body;
+    QColor deep;
+    QColor rim;
+};
+
+ChipColours blueChip();
+ChipColours redChip();
+
+QImage paintChip(const ChipColours &colours, int scale);
+
+// Paints a chip of the given diameter centred in the square, used by icons too.
+void drawChip(QPainter &p, const QRectF &square, const ChipColours &colours);

@@ -1,0 +1,9 @@
+#pragma once
+// Draws the black-and-white mail cursor: a hand holding a letter, pointing up.
+
+#include <QImage>
+#include <QPoint>
+
+inline constexpr QPoint mailCursorHotSpot{13, 9};
+
+QImage paintMailCursor();

@@ -1,0 +1,11 @@
+#pragma once
+// Draws the illustrations of the help pages from the finished game pictures.
+
+#include "picture_store.h"
+
+#include <QImage>
+
+QImage paintHelpBoard(const PictureStore &store);
+QImage paintHelpDrop(const PictureStore &store);
+QImage paintHelpShift(const PictureStore &store);
+QImage paintHelpDrum(const PictureStore &store);

@@ -1,0 +1,7 @@
+#pragma once
+// Looks over a folder of written pictures and lists everything that is wrong.
+
+#include <QString>
+#include <QStringList>
+
+QStringList checkPictures(const QString &folder);
