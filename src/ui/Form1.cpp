@@ -5,13 +5,18 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
+#include <fstream>
 #include <cmath>
 
 #include "BoardSurface.h"
+#include "Form2.h"
+#include "Form3.h"
 #include "PictureButton.h"
 #include "PictureControl.h"
 #include "PictureFile.h"
 #include "Pictures.h"
+#include "persist/SavedGame.h"
 #include "persist/Settings.h"
 #include "sound/SoundPlayer.h"
 
@@ -229,8 +234,8 @@ void Form1::buildMenus() {
     file->setObjectName(QStringLiteral("File"));
     addItem(file, "Nova", QStringLiteral("&Новая игра"), QKeySequence(Qt::Key_F2), &Form1::Nova);
     file->addSeparator()->setObjectName(QStringLiteral("s5"));
-    addItem(file, "Op", QStringLiteral("&Открыть..."), QKeySequence(Qt::Key_F3), nullptr);
-    addItem(file, "Sa", QStringLiteral("&Сохранить..."), QKeySequence(Qt::Key_F4), nullptr);
+    addItem(file, "Op", QStringLiteral("&Открыть..."), QKeySequence(Qt::Key_F3), &Form1::Op);
+    addItem(file, "Sa", QStringLiteral("&Сохранить..."), QKeySequence(Qt::Key_F4), &Form1::Sa);
     file->addSeparator()->setObjectName(QStringLiteral("s2"));
     addItem(file, "Exit", QStringLiteral("&Выход"), {}, &Form1::Exit);
 
@@ -243,9 +248,9 @@ void Form1::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
     help->setObjectName(QStringLiteral("Help"));
-    addItem(help, "Vhelp", QStringLiteral("&Вызов справки"), QKeySequence(Qt::Key_F1), nullptr);
+    addItem(help, "Vhelp", QStringLiteral("&Вызов справки"), QKeySequence(Qt::Key_F1), &Form1::Vhelp);
     help->addSeparator()->setObjectName(QStringLiteral("s"));
-    addItem(help, "Oprog", QStringLiteral("&О программе..."), {}, nullptr);
+    addItem(help, "Oprog", QStringLiteral("&О программе..."), {}, &Form1::Oprog);
 }
 
 // ---------------------------------------------------------------- the state onto the widgets
@@ -373,10 +378,89 @@ void Form1::FonV() {
 
 void Form1::Exit() { close(); }
 
-void Form1::closeEvent(QCloseEvent* event) {
+// ---------------------------------------------------------------- saved games
+
+void Form1::Op() {
+    QFileDialog CommonDialog1(this);
+    CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
+    CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
+    CommonDialog1.setFileMode(QFileDialog::ExistingFile);
+    CommonDialog1.setAcceptMode(QFileDialog::AcceptOpen);
+    CommonDialog1FileName.clear();
+    if (CommonDialog1.exec() != QDialog::Accepted || CommonDialog1.selectedFiles().isEmpty()) return;
+    CommonDialog1FileName = CommonDialog1.selectedFiles().first();
+    if (CommonDialog1FileName.isEmpty()) return;
+    std::ifstream file(QFile::encodeName(CommonDialog1FileName).toStdString(), std::ios::binary);
+    if (!file) return;  // a file that cannot be opened at all changes nothing
+    if (openSavedGame(game_, file) != ReadResult::Ok) {
+        QMessageBox::critical(this, QString::fromUtf8(kNotASavedGameTitle),
+                              QString::fromUtf8(kNotASavedGame));
+    }
+    sync();
+}
+
+void Form1::Sa() { sa2(); }
+
+bool Form1::sa2() {
+    // Never a board in motion: whatever moves now arrives first.
     game_.finishAnimation();
+    sync();
+    QFileDialog CommonDialog1(this);
+    CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
+    CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
+    CommonDialog1.setAcceptMode(QFileDialog::AcceptSave);
+    CommonDialog1.setFileMode(QFileDialog::AnyFile);
+    if (!CommonDialog1FileName.isEmpty()) CommonDialog1.selectFile(CommonDialog1FileName);
+    if (CommonDialog1.exec() != QDialog::Accepted || CommonDialog1.selectedFiles().isEmpty()) return true;
+    QString name = CommonDialog1.selectedFiles().first();
+    if (name.isEmpty()) return true;
+    CommonDialog1FileName = name;
+    // The whole file or nothing: written beside the old one and renamed over it.
+    QSaveFile file(name);
+    std::string bytes = writeSavedGame(game_.state());
+    bool saved = file.open(QIODevice::WriteOnly) &&
+                 file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.commit();
+    if (!saved) {
+        file.cancelWriting();
+        QMessageBox::warning(this, kTitle,
+                             QStringLiteral("Не удалось записать файл «%1». Игра не сохранена.").arg(name));
+    }
+    return saved;
+}
+
+// ---------------------------------------------------------------- help and about
+
+void Form1::Vhelp() {
+    Form2 help(this);
+    help.exec();
+}
+
+void Form1::Oprog() {
+    Form3 about(this);
+    about.exec();
+}
+
+// ---------------------------------------------------------------- closing
+
+void Form1::closeEvent(QCloseEvent* event) {
+    bool stay = false;
+    if (game_.state().freshGame == 0) {
+        QMessageBox question(QMessageBox::Question, kTitle, QStringLiteral("Хотите сохранить начатую игру?"),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+        question.setObjectName(QStringLiteral("CloseQuestion"));
+        question.setDefaultButton(QMessageBox::Yes);
+        int answer = question.exec();
+        if (answer == QMessageBox::Yes)
+            stay = !sa2();  // a save that failed keeps the game on the screen
+        else if (answer != QMessageBox::No)
+            stay = true;
+    }
     writeSettings(SonAction->text(), QString::fromStdString(game_.soundSetting()),
                   QString::fromStdString(game_.state().bgFile));
+    if (stay) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

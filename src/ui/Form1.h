@@ -57,9 +57,15 @@ private:
     void setHint(const QString& text);
 
     void Nova();
+    void Op();
+    void Sa();
+    void Exit();
     void Son();
     void FonV();
-    void Exit();
+    void Vhelp();
+    void Oprog();
+    // Saves the game through the file dialog; false only when a chosen file could not be written.
+    bool sa2();
 
     Game game_;
     SoundPlayer* sound_ = nullptr;
@@ -81,7 +87,8 @@ private:
     QLabel* hintPanel_ = nullptr;
     QTimer Timer1, Timer2, Timer3;
     QAction* SonAction = nullptr;
-    QString CommonDialog2FileName;
+    QString CommonDialog1FileName;  // the saved-game dialog's remembered file name
+    QString CommonDialog2FileName;  // the picture dialog's
 };
 
 }  // namespace reikoboy

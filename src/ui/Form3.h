@@ -1,0 +1,29 @@
+// The About window: the rails in their start pattern, the credit line, and the e-mail address
+// that behaves like a link (underlined under the mouse, a click opens a new message).
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace reikoboy {
+
+class Form3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form3(QWidget* parent);
+    QLabel* mailLabel() const { return Label2; }
+
+    static QString authorName();
+    static QString authorAddress();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void setUnderline(bool on);
+    QLabel* Label2 = nullptr;
+};
+
+}  // namespace reikoboy
