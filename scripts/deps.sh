@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
     libwmf-dev libemf2svg-dev
     fonts-liberation xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 missing=()
