@@ -1,6 +1,8 @@
 #include "Form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QSessionManager>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -98,6 +100,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
     game_.formLoad(stored.background.toStdString(), stored.sound.toStdString());
     sync();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        bool mayAsk = manager.allowsInteraction();
+        if (!endOfSession(mayAsk))
+            manager.cancel();
+        if (mayAsk)
+            manager.release();
+    });
 }
 
 Form1::~Form1() = default;
@@ -154,6 +164,7 @@ void Form1::buildControls() {
         b->setGeometry(QRect(place, QSize(kButtonSize, kButtonSize)));
         connect(b, &PictureButton::hovered, this, [this, hint] { setHint(hint); });
         connect(b, &QAbstractButton::clicked, this, [this, click] {
+            agreedToEnd_ = false;  // a move after a cancelled logout is worth asking about again
             click();
             sync();
         });
@@ -185,6 +196,7 @@ void Form1::buildControls() {
     Command5->installEventFilter(this);
     Command5->hide();
     connect(Command5, &QPushButton::clicked, this, [this] {
+        agreedToEnd_ = false;
         game_.command5Click();
         sync();
     });
@@ -442,9 +454,11 @@ void Form1::Oprog() {
 
 // ---------------------------------------------------------------- closing
 
-void Form1::closeEvent(QCloseEvent* event) {
+bool Form1::mayClose(bool mayAsk) {
+    if (agreedToEnd_)
+        return true;
     bool stay = false;
-    if (game_.state().freshGame == 0) {
+    if (game_.state().freshGame == 0 && mayAsk) {
         QMessageBox question(QMessageBox::Question, kTitle, QStringLiteral("Хотите сохранить начатую игру?"),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
         question.setObjectName(QStringLiteral("CloseQuestion"));
@@ -457,11 +471,21 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     writeSettings(SonAction->text(), QString::fromStdString(game_.soundSetting()),
                   QString::fromStdString(game_.state().bgFile));
-    if (stay) {
+    return !stay;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (mayClose(true))
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
-    event->accept();
+}
+
+bool Form1::endOfSession(bool mayAsk) {
+    // The desktop asks before it logs out; once the players agreed, the close that follows
+    // must not ask them a second time.
+    agreedToEnd_ = mayClose(mayAsk);
+    return agreedToEnd_;
 }
 
 }  // namespace reikoboy

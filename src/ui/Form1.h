@@ -35,6 +35,10 @@ public:
     BoardSurface* surface() const { return surface_; }
     QString hint() const;
 
+    // The desktop session is ending: the same question as closing the window, when the
+    // session manager lets us ask. False means the players want to stay.
+    bool endOfSession(bool mayAsk);
+
     // The background file names the picture dialog offers, as pairs of description and
     // patterns joined with "|".
     static const char* kPictureFilter;
@@ -66,6 +70,8 @@ private:
     void Oprog();
     // Saves the game through the file dialog; false only when a chosen file could not be written.
     bool sa2();
+    // The closing dialogue; writes the settings on every attempt. False keeps the window open.
+    bool mayClose(bool mayAsk);
 
     Game game_;
     SoundPlayer* sound_ = nullptr;
@@ -89,6 +95,7 @@ private:
     QAction* SonAction = nullptr;
     QString CommonDialog1FileName;  // the saved-game dialog's remembered file name
     QString CommonDialog2FileName;  // the picture dialog's
+    bool agreedToEnd_ = false;      // the players already answered the end of the session
 };
 
 }  // namespace reikoboy

@@ -193,6 +193,37 @@ TEST_F(DialogsTest, ClosingAsksOnlyAfterAMoveAndWritesTheSettingsEveryTime) {
     EXPECT_EQ(s.value("Settings/&Звук").toString(), "0");
 }
 
+TEST_F(DialogsTest, TheEndOfTheDesktopSessionAsksLikeClosingAndOnlyOnce) {
+    Form1 w;
+    w.show();
+    click(w, "Command1_3");
+    DialogAnswers answers;
+    answers.then(press(QMessageBox::Cancel));
+    EXPECT_FALSE(w.endOfSession(true)) << "Cancel keeps the session from ending";
+    EXPECT_TRUE(answers.allUsed());
+    {
+        REIKOBOY_STORE(s);
+        EXPECT_EQ(s.value("Settings/&Звук").toString(), "0") << "settings written after Cancel too";
+    }
+    answers.then(press(QMessageBox::No));
+    EXPECT_TRUE(w.endOfSession(true));
+    EXPECT_TRUE(w.close()) << "the close that ends the session asks nothing more";
+    EXPECT_TRUE(answers.allUsed());
+}
+
+TEST_F(DialogsTest, ASessionEndingWithoutQuestionsStillKeepsTheSettings) {
+    Form1 w;
+    w.show();
+    click(w, "Command1_3");
+    trigger(w, "Son");
+    DialogAnswers answers;
+    answers.then(press(QMessageBox::Cancel));  // would answer a question that must not come
+    EXPECT_TRUE(w.endOfSession(false));
+    EXPECT_FALSE(answers.allUsed()) << answers.seen.join("|").toStdString();
+    REIKOBOY_STORE(s);
+    EXPECT_EQ(s.value("Settings/&Звук").toString(), "1");
+}
+
 TEST_F(DialogsTest, ClosingAfterAFailedSaveKeepsTheGame) {
     QString target = unwritableTarget();
     Form1 w;
