@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "GifSample.h"
 #include "MetafileSamples.h"
 #include "UiTestSupport.h"
 #include "sound/SoundPlayer.h"
@@ -162,9 +163,15 @@ QImage twoColourPicture() {
 }
 
 TEST_F(Form1Test, BackgroundIsStretchedOverTheWholeAreaWhateverTheFormat) {
-    for (const char* format : {"PNG", "JPEG", "BMP"}) {
+    for (const char* format : {"PNG", "JPEG", "BMP", "GIF"}) {
         QString file = QStringLiteral("background-%1.ris").arg(QLatin1String(format));
-        ASSERT_TRUE(twoColourPicture().save(file, format));
+        if (QByteArray(format) == "GIF") {
+            QFile gif(file);
+            ASSERT_TRUE(gif.open(QIODevice::WriteOnly));
+            gif.write(twoColourGif());
+        } else {
+            ASSERT_TRUE(twoColourPicture().save(file, format));
+        }
         storeSettings(QDir::current().absoluteFilePath(file), {});
         Form1 w;
         w.show();
