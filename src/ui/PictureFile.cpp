@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 
@@ -15,11 +16,21 @@ namespace {
 constexpr int kMetafileMilliseconds = 3000;
 constexpr qint64 kLargestMetafile = 32 << 20;
 
+// The helper lies beside the game in the build, and in its own folder once installed.
+QString metafileHelper() {
+    QDir here(QCoreApplication::applicationDirPath());
+    for (QString candidate : {here.filePath(QStringLiteral("reikoboy-metafile")),
+                              here.filePath(QStringLiteral(REIKOBOY_HELPER_FROM_BIN "/reikoboy-metafile"))}) {
+        if (QFileInfo(candidate).isExecutable()) return candidate;
+    }
+    return {};
+}
+
 // Draws a metafile in the helper process; a helper that fails or takes too long is stopped
 // and the picture counts as unreadable.
 QImage drawMetafile(const QByteArray& bytes, QSize size) {
-    QString helper = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("reikoboy-metafile"));
-    if (!QFile::exists(helper)) return {};
+    QString helper = metafileHelper();
+    if (helper.isEmpty()) return {};
     QProcess process;
     process.start(helper, {QString::number(size.width()), QString::number(size.height())});
     if (!process.waitForStarted(kMetafileMilliseconds)) return {};
