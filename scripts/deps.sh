@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
     libwmf-dev libemf2svg-dev
-    fonts-liberation xvfb xauth
+    fonts-liberation qt6-translations-l10n xvfb xauth xdotool desktop-file-utils appstream
     clang libclang-rt-14-dev
 )
 

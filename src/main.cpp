@@ -1,11 +1,18 @@
 // Рейкобой: a board game for two players at one computer.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/Form1.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Рейкобой"));
+    // The game speaks Russian, and so should Qt's own buttons and file dialogs in it.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     reikoboy::Form1 window;
     window.show();
     return app.exec();
