@@ -52,7 +52,12 @@ TEST_P(EndOfGame, AsksWithTheResultAndKeepsTheBoardOnNo) {
 INSTANTIATE_TEST_SUITE_P(Results, EndOfGame,
                          ::testing::Values(Ending{50, 60, "Выиграли синие фишки!"},
                                            Ending{10, 70, "Выиграли красные фишки!"},
-                                           Ending{40, 60, "Ничья!"}));
+                                           Ending{40, 60, "Ничья!"}),
+                         [](const ::testing::TestParamInfo<Ending>& info) {
+                             return std::string(info.index == 0   ? "BlueWins"
+                                                : info.index == 1 ? "RedWins"
+                                                                  : "Draw");
+                         });
 
 TEST(EndOfGameAnswer, YesStartsANewGameAtOnce) {
     PlayedGame g;
