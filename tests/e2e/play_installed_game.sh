@@ -21,9 +21,12 @@ fail() {
     shot "failed" || true
     exit 1
 }
-cleanup() {
-    [ -n "$game" ] && kill "$game" 2>/dev/null && wait "$game" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+cleanup() {  # every process this script started, by its id, whatever their exit status
+    local pid
+    for pid in $game $xvfb; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
