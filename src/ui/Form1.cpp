@@ -455,10 +455,8 @@ void Form1::Oprog() {
 // ---------------------------------------------------------------- closing
 
 bool Form1::mayClose(bool mayAsk) {
-    if (agreedToEnd_)
-        return true;
     bool stay = false;
-    if (game_.state().freshGame == 0 && mayAsk) {
+    if (game_.state().freshGame == 0 && mayAsk && !agreedToEnd_) {
         QMessageBox question(QMessageBox::Question, kTitle, QStringLiteral("Хотите сохранить начатую игру?"),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
         question.setObjectName(QStringLiteral("CloseQuestion"));

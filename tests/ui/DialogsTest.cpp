@@ -226,8 +226,11 @@ TEST_F(DialogsTest, TheEndOfTheDesktopSessionAsksLikeClosingAndOnlyOnce) {
     }
     answers.then(press(QMessageBox::No));
     EXPECT_TRUE(w.endOfSession(true));
+    trigger(w, "Son");  // sound off, between the answer and the close
     EXPECT_TRUE(w.close()) << "the close that ends the session asks nothing more";
     EXPECT_TRUE(answers.allUsed());
+    REIKOBOY_STORE(s);
+    EXPECT_EQ(s.value("Settings/&Звук").toString(), "1") << "that close still keeps the settings";
 }
 
 TEST_F(DialogsTest, ASessionEndingWithoutQuestionsStillKeepsTheSettings) {
