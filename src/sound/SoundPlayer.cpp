@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "persist/DataFiles.h"
+
 namespace reikoboy {
 
 const char* SoundPlayer::fileName(Sound sound) {
@@ -19,8 +21,8 @@ const char* SoundPlayer::fileName(Sound sound) {
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
     for (int n = 0; n < int(effects_.size()); ++n) {
         auto* effect = new QSoundEffect(this);
-        QFileInfo file(QDir::current(), QString::fromLatin1(fileName(static_cast<Sound>(n))));
-        if (file.isFile()) effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+        QString file = dataFilePath(QString::fromLatin1(fileName(static_cast<Sound>(n))));
+        if (!file.isEmpty()) effect->setSource(QUrl::fromLocalFile(file));
         effects_[n] = effect;
     }
 }

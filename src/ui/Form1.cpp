@@ -18,6 +18,7 @@
 #include "PictureControl.h"
 #include "PictureFile.h"
 #include "Pictures.h"
+#include "persist/DataFiles.h"
 #include "persist/SavedGame.h"
 #include "persist/Settings.h"
 #include "sound/SoundPlayer.h"
@@ -373,7 +374,13 @@ void Form1::FonV() {
     QStringList filters = nameFilters(QString::fromUtf8(kPictureFilter));
     CommonDialog2.setNameFilters(filters);
     CommonDialog2.selectNameFilter(filters.first());
-    if (!CommonDialog2FileName.isEmpty()) CommonDialog2.selectFile(CommonDialog2FileName);
+    if (!CommonDialog2FileName.isEmpty()) {
+        CommonDialog2.selectFile(CommonDialog2FileName);
+    } else {
+        // The first filter shows the pictures that come with the game: start where they lie.
+        QString supplied = dataFolderPath(QStringLiteral("pictures/backgrounds"));
+        if (!supplied.isEmpty()) CommonDialog2.setDirectory(supplied);
+    }
     if (CommonDialog2.exec() != QDialog::Accepted || CommonDialog2.selectedFiles().isEmpty()) return;
     QString chosen = CommonDialog2.selectedFiles().first();
     if (chosen.isEmpty()) return;

@@ -6,6 +6,8 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "persist/DataFiles.h"
+
 namespace reikoboy {
 
 Form2::Form2(QWidget* parent) : QDialog(parent) {
@@ -34,13 +36,13 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     setTabOrder(WebBrowser1, ok);
     setTabOrder(ok, back);
 
-    QString page = QDir::currentPath() + QDir::separator() + QStringLiteral("index.htm");
-    if (QFileInfo(page).isFile()) {
+    QString page = dataFilePath(QStringLiteral("index.htm"));
+    if (!page.isEmpty()) {
         WebBrowser1->setSource(QUrl::fromLocalFile(page));
     } else {
         WebBrowser1->setHtml(QStringLiteral(
             "<h3>Справка не найдена</h3><p>Файл «index.htm» должен лежать в папке, из которой "
-            "запущена игра.</p>"));
+            "запущена игра, или в папке данных установленной игры.</p>"));
     }
     ok->setFocus();
 }
