@@ -1,24 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game and its tests need, when any is missing.
+# Installs what the game and its tests need, as debian/control declares it (Build-Depends, the
+# test tools included), when anything is missing. As root, or through sudo.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-    build-essential cmake ninja-build pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
-    libwmf-dev libemf2svg-dev
-    fonts-liberation qt6-translations-l10n xvfb xauth xdotool desktop-file-utils appstream
-    clang libclang-rt-14-dev
-)
+# dpkg-checkbuilddeps comes with dpkg-dev, which a fresh machine lacks until the first install.
+if command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps debian/control 2>/dev/null; then
+    exit 0
+fi
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing the packages debian/control names"
 $sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get build-dep -y -q --no-install-recommends ./
