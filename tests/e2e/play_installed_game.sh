@@ -44,10 +44,11 @@ cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" || fail "c
 entry=$work/prefix/share/applications/org.example.Reikoboy.desktop
 [ -f "$entry" ] || fail "no menu entry at share/applications"
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
-path_line=$(sed -n 's/^Path=//p' "$entry")
-[ "$path_line" = "$work/prefix/share/reikoboy" ] || fail "menu entry starts in '$path_line'"
+[ "$exec_line" = "$work/prefix/bin/reikoboy" ] || fail "menu entry runs '$exec_line'"
+grep -q '^Path=' "$entry" && fail "menu entry sets a starting folder"
+data_dir=$work/prefix/share/reikoboy
 for f in Click.wav Fishka.wav Baraban.wav Reika.wav index.htm; do
-    [ -f "$path_line/$f" ] || fail "$f is not in the data folder"
+    [ -f "$data_dir/$f" ] || fail "$f is not in the data folder"
 done
 
 # --- a real X server of our own, found by display number
@@ -64,9 +65,9 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 mkdir -p "$HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# --- starting from the menu entry: its folder, its command
+# --- starting from the menu entry, in the home folder as a desktop does
 stage="start from the menu entry"
-(cd "$path_line" && PATH="$work/prefix/bin:$PATH" exec $exec_line) >"$work/game.log" 2>&1 &
+(cd "$HOME" && exec $exec_line) >"$work/game.log" 2>&1 &
 game=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" --name '^Рейкобой$' | head -1) ||
     fail "no window titled Рейкобой within 20 s: $(cat "$work/game.log")"
