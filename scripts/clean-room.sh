@@ -80,8 +80,9 @@ in_room() {  # in_room ROOT COMMAND: run as root inside, with a login shell's pl
 
 # --- the first room: the README's test command, then the package
 new_room build || { say "cannot set up the first room"; exit $cannot_make; }
-mkdir -p "$room/src/reikoboy"
-git -C "$source_dir" archive HEAD | tar -C "$room/src/reikoboy" -xf - ||
+# A clone, as a newcomer has it: the committed checkout, with its history.
+mkdir -p "$room/src"
+git clone -q --no-hardlinks "$source_dir" "$room/src/reikoboy" ||
     { say "cannot copy the committed checkout"; exit 1; }
 
 say "the README's test command in a fresh Debian 12"

@@ -150,8 +150,15 @@ shot "opened"
 stage="help with F1"
 key F1
 wait_for_dialog "help window"
-[ -n "$(xdotool search --onlyvisible --pid "$game" --name '^Справка$')" ] || fail "the help window is not titled Справка"
+help_window=$(xdotool search --onlyvisible --pid "$game" --name '^Справка$' | head -1)
+[ -n "$help_window" ] || fail "the help window is not titled Справка"
 shot "help"
+# Started in the home folder, the game finds its help in its data folder: the page with its
+# board picture, not the plain text that says the help is missing.
+eval "$(xdotool getwindowgeometry --shell "$help_window")"
+coloured=$("$build/bin/reikoboy-screengrab" --coloured "$X" "$Y" 569 353)
+[ "$coloured" -gt 1000 ] || fail "the help page shows no pictures ($coloured coloured pixels): not found?"
+eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool key Return
 wait_for_no_dialog "help window"
 
