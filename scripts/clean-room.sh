@@ -116,6 +116,6 @@ say "installed in $((SECONDS - started)) s: $(in_room "$room" "dpkg-query -W -f=
 # The X server and xdotool come after the game, so they cannot stand in for a missing Depends.
 in_room "$room" "DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends xvfb xauth xdotool \
     >/dev/null" || { say "FAILED: cannot install Xvfb and xdotool"; exit 1; }
-cp "$source_dir/tests/e2e/start_installed_game.sh" "$room/tmp/"
+cp "$source_dir/tests/e2e/start_installed_game.sh" "$source_dir/tests/e2e/x_server.sh" "$room/tmp/"
 in_room "$room" "bash /tmp/start_installed_game.sh" || { say "FAILED: starting the installed game"; exit 1; }
 say "all passed"

@@ -8,6 +8,7 @@ set -euo pipefail
 build=$(realpath "$1")
 out=$2
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+source "$source_dir/tests/e2e/x_server.sh"
 moves=$source_dir/data/sample-game.txt
 rm -rf "$out"
 mkdir -p "$out"
@@ -51,19 +52,9 @@ for f in Click.wav Fishka.wav Baraban.wav Reika.wav index.htm; do
     [ -f "$data_dir/$f" ] || fail "$f is not in the data folder"
 done
 
-# --- a real X server of our own, found by display number
+# --- a real X server of our own
 stage="X server"
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 5>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(cat "$work/display")
-export QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$work/config HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-mkdir -p "$HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_x_server "$work"
 
 # --- starting from the menu entry, in the home folder as a desktop does
 stage="start from the menu entry"

@@ -15,21 +15,14 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+source "$(dirname "$0")/x_server.sh"
 
 [ -f "$entry" ] || fail "no menu entry $entry"
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 [ -n "$exec_line" ] || fail "the menu entry has no Exec"
 grep -q '^Path=' "$entry" && fail "the menu entry still sets a starting folder"
 
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-exec 5>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+start_x_server "$work"
 
 window_count() { xdotool search --onlyvisible --pid "$game" 2>/dev/null | wc -l; }
 start_and_close() {  # start_and_close HOW FOLDER COMMAND...
