@@ -321,7 +321,9 @@ void Form1::syncTimers() {
 void Form1::playSound(Sound sound) { sound_->play(sound); }
 
 bool Form1::askEndOfGame(const std::string& text) {
-    syncTimers();  // the fall has stopped: no tick runs while the question is open
+    // The players see the finished board behind the question: the last chip gone, the final
+    // totals in the labels; and the fall has stopped, so no tick runs while it is open.
+    sync();
     QString shown = QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::NoIcon, kTitle, shown, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
