@@ -5,6 +5,7 @@
 #include <QSessionManager>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -349,7 +350,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         if (watched == Command5) {
             setHint(kHintPass);
-            return false;
+            // The button lets a plain move fall through to the surface, which would clear the
+            // hint again; it needs the move only while held down.
+            return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
         }
         return true;  // labels and the status bar keep the last hint
     }
