@@ -12,6 +12,7 @@
 #include <fstream>
 #include <cmath>
 
+#include "BoardNames.h"
 #include "BoardSurface.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -146,11 +147,13 @@ void Form1::buildControls() {
         Image5[i] = new PictureControl(blue, PictureControl::Mouse::Stops, surface_);
         Image5[i]->setObjectName(QStringLiteral("Image5_%1").arg(i));
         Image5[i]->setGeometry(pixel(s.Image5[i].Left), pixel(s.Image5[i].Top), kChipSize, kChipSize);
+        chipNames_.watch(kBlue, i, Image5[i]);
     }
     for (int i = 0; i < kChipsPerColour; ++i) {
         Image6[i] = new PictureControl(red, PictureControl::Mouse::Stops, surface_);
         Image6[i]->setObjectName(QStringLiteral("Image6_%1").arg(i));
         Image6[i]->setGeometry(pixel(s.Image6[i].Left), pixel(s.Image6[i].Top), kChipSize, kChipSize);
+        chipNames_.watch(kRed, i, Image6[i]);
     }
     Label1 = makeLabel(QStringLiteral("Label1"), QString::fromUtf8(kTurnBlueDesign), {200, 0, 233, 25},
                        15.75, surface_);
@@ -158,11 +161,12 @@ void Form1::buildControls() {
     // The buttons lie above every picture and label.
     QPixmap disabled = boardPicture(QStringLiteral("disabled"));
     auto makeButton = [&](const QString& name, const QString& picture, QPixmap disabledFace,
-                          QPoint place, const QString& hint, auto click) {
+                          QPoint place, const QString& hint, const QString& spoken, auto click) {
         auto* b = new PictureButton(boardPicture(picture), boardPicture(picture + QStringLiteral("_pressed")),
                                     std::move(disabledFace), surface_);
         b->setObjectName(name);
-        b->setAccessibleName(hint);
+        b->setAccessibleName(spoken);
+        b->setAccessibleDescription(hint);
         b->setGeometry(QRect(place, QSize(kButtonSize, kButtonSize)));
         connect(b, &PictureButton::hovered, this, [this, hint] { setHint(hint); });
         connect(b, &QAbstractButton::clicked, this, [this, click] {
@@ -174,22 +178,23 @@ void Form1::buildControls() {
     };
     for (int k = 0; k < kDropButtons; ++k)
         Command1[k] = makeButton(QStringLiteral("Command1_%1").arg(k), QStringLiteral("drop"), QPixmap(),
-                                 {180 + kCell * k, 40}, kHintDrop, [this, k] { game_.command1Click(k); });
+                                 {180 + kCell * k, 40}, kHintDrop, dropButtonName(k), [this, k] { game_.command1Click(k); });
     for (int r = 0; r < kRails; ++r)
         Command2[r] = makeButton(QStringLiteral("Command2_%1").arg(r), QStringLiteral("shift_left"), disabled,
-                                 {8, kRailTop0 + kCell * r}, kHintLeft, [this, r] { game_.command2Click(r); });
+                                 {8, kRailTop0 + kCell * r}, kHintLeft, railButtonName(r, true), [this, r] { game_.command2Click(r); });
     for (int r = 0; r < kRails; ++r)
         Command3[r] = makeButton(QStringLiteral("Command3_%1").arg(r), QStringLiteral("shift_right"), disabled,
-                                 {592, kRailTop0 + kCell * r}, kHintRight, [this, r] { game_.command3Click(r); });
+                                 {592, kRailTop0 + kCell * r}, kHintRight, railButtonName(r, false), [this, r] { game_.command3Click(r); });
     for (int i = 0; i < kDrumButtons; ++i) {
         bool up = i == 0 || i == 2;
         Command4[i] = makeButton(QStringLiteral("Command4_%1").arg(i), up ? QStringLiteral("drum_up") : QStringLiteral("drop"),
-                                 disabled, kDrumButtonPlaces[i], up ? kHintDrumUp : kHintDrumDown,
+                                 disabled, kDrumButtonPlaces[i], up ? kHintDrumUp : kHintDrumDown, drumButtonName(i),
                                  [this, i] { game_.command4Click(i); });
     }
     Command5 = new QPushButton(QStringLiteral("&Всё, хватит!"), surface_);
     Command5->setObjectName(QStringLiteral("Command5"));
-    Command5->setAccessibleName(kHintPass);
+    Command5->setAccessibleName(Command5->text().remove(QLatin1Char('&')));
+    Command5->setAccessibleDescription(kHintPass);
     Command5->setGeometry(272, 24, 89, 17);
     Command5->setStyleSheet(QStringLiteral(
         "QPushButton { background: #C0C0C0; border: 1px solid #707070; border-radius: 2px;"
@@ -293,6 +298,7 @@ void Form1::sync() {
     showLabel(Label1, s.Label1);
     showLabel(Label2, s.Label2);
     showLabel(Label3, s.Label3);
+    chipNames_.follow(s);
     auto showButton = [](QWidget* w, const BoardButton& b) {
         w->setVisible(b.Visible);
         w->setEnabled(b.Enabled);

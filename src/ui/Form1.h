@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 
+#include "BoardNames.h"
 #include "game/Game.h"
 
 class QAction;
@@ -89,6 +90,7 @@ private:
     std::array<PictureButton*, kRails> Command3{};
     std::array<PictureButton*, kDrumButtons> Command4{};
     class QPushButton* Command5 = nullptr;
+    ChipNames chipNames_;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* hintPanel_ = nullptr;
     QTimer Timer1, Timer2, Timer3;
