@@ -12,6 +12,7 @@
 #include <fstream>
 #include <cmath>
 
+#include "BoardKeyboard.h"
 #include "BoardNames.h"
 #include "BoardSurface.h"
 #include "Form2.h"
@@ -228,16 +229,13 @@ void Form1::buildControls() {
         keeper->installEventFilter(this);
     }
 
-    QWidget* previous = nullptr;
-    auto chain = [&](QWidget* w) {
-        if (previous) setTabOrder(previous, w);
-        previous = w;
-    };
-    for (auto* b : Command1) chain(b);
-    for (auto* b : Command2) chain(b);
-    for (auto* b : Command3) chain(b);
-    for (auto* b : Command4) chain(b);
-    chain(Command5);
+    std::vector<QAbstractButton*> order(Command1.begin(), Command1.end());
+    order.insert(order.end(), Command2.begin(), Command2.end());
+    order.insert(order.end(), Command3.begin(), Command3.end());
+    order.insert(order.end(), Command4.begin(), Command4.end());
+    order.push_back(Command5);
+    for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    keyboard_ = new BoardKeyboard(std::move(order), this);
 }
 
 void Form1::buildMenus() {
@@ -310,6 +308,7 @@ void Form1::sync() {
     showButton(Command5, s.Command5);
     SonAction->setChecked(s.SonChecked);
     syncTimers();
+    keyboard_->boardChanged(s.animating());
 }
 
 void Form1::syncTimers() {

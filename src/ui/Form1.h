@@ -16,6 +16,7 @@ class QAction;
 
 namespace reikoboy {
 
+class BoardKeyboard;
 class BoardSurface;
 class PictureButton;
 class PictureControl;
@@ -91,6 +92,7 @@ private:
     std::array<PictureButton*, kDrumButtons> Command4{};
     class QPushButton* Command5 = nullptr;
     ChipNames chipNames_;
+    BoardKeyboard* keyboard_ = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* hintPanel_ = nullptr;
     QTimer Timer1, Timer2, Timer3;
