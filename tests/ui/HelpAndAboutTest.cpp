@@ -8,9 +8,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+#include <map>
 
 #include "UiTestSupport.h"
 #include "ui/Form2.h"
@@ -33,6 +39,34 @@ protected:
     }
     Form1 main_;
 };
+
+// The help as the game ships it, copied beside the tests: index.htm, help/ and pictures/.
+void copyShippedHelp() {
+    QDir from(QStringLiteral(REIKOBOY_DATA_DIR));
+    QFile::copy(from.filePath("index.htm"), "index.htm");
+    for (const char* folder : {"help", "pictures"}) {
+        QDir().mkpath(folder);
+        for (const QString& file : QDir(from.filePath(folder)).entryList(QDir::Files))
+            QFile::copy(from.filePath(QString("%1/%2").arg(folder, file)), QString("%1/%2").arg(folder, file));
+    }
+}
+
+// Each paragraph of the shown page: its text and the pictures in it.
+struct ShownParagraph {
+    QString text;
+    QStringList pictures;
+};
+std::vector<ShownParagraph> paragraphs(const QTextDocument& page) {
+    std::vector<ShownParagraph> all;
+    for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+        ShownParagraph paragraph{block.text(), {}};
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                paragraph.pictures << it.fragment().charFormat().toImageFormat().name();
+        all.push_back(paragraph);
+    }
+    return all;
+}
 
 TEST_F(HelpAndAboutTest, HelpOpensInTheMiddleWithThePageTakingTheKeys) {
     QFile index("index.htm");
@@ -82,6 +116,58 @@ TEST_F(HelpAndAboutTest, AboutOpensInTheMiddleWithTheWholeAddressBesideThePictur
     if (!where.isEmpty()) {
         EXPECT_TRUE(about.grab().save(QFileInfo(where).dir().filePath("about.png")));
     }
+}
+
+TEST_F(HelpAndAboutTest, EveryHelpPageFitsTheWindowShowsItsPicturesAndSaysWhatTheGameDoes) {
+    copyShippedHelp();
+    Form2 help(&main_);
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    QTextBrowser* page = help.browser();
+    std::map<QString, std::vector<ShownParagraph>> shown;
+    for (const char* name : {"index.htm", "help/rules.htm", "help/drum.htm", "help/menus.htm", "help/tips.htm"}) {
+        page->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(name)));
+        QApplication::processEvents();
+        ASSERT_FALSE(page->toPlainText().isEmpty()) << name;
+        EXPECT_EQ(page->horizontalScrollBar()->maximum(), 0) << name << ": wider than the window";
+        shown[name] = paragraphs(*page->document());
+        QString where = QString::fromLocal8Bit(qgetenv("REIKOBOY_SCREENSHOT"));
+        if (!where.isEmpty() && QByteArray(name) == "help/rules.htm") {
+            page->verticalScrollBar()->setValue(page->verticalScrollBar()->maximum() / 2);
+            EXPECT_TRUE(help.grab().save(QFileInfo(where).dir().filePath("help-rules.png")));
+        }
+        for (const ShownParagraph& paragraph : shown[name])
+            for (const QString& picture : paragraph.pictures)
+                EXPECT_FALSE(page->loadResource(QTextDocument::ImageResource, page->source().resolved(QUrl(picture))).isNull())
+                    << name << ": " << picture.toStdString();
+    }
+    // The paragraph that says `words`, with the pictures of the one before it: in a table the
+    // icon stands in the cell left of its text.
+    auto paragraphWith = [&](const char* page, const QString& words) {
+        const std::vector<ShownParagraph>& all = shown[page];
+        for (size_t i = 0; i < all.size(); ++i)
+            if (all[i].text.contains(words))
+                return ShownParagraph{all[i].text, all[i].pictures + (i > 0 ? all[i - 1].pictures : QStringList())};
+        ADD_FAILURE() << page << ": no paragraph says " << words.toStdString();
+        return ShownParagraph{};
+    };
+    // Down turns of the drum have their arrow, like up turns.
+    for (auto [name, words] : {std::pair{"help/rules.htm", "поворот барабана вверх"},
+                               {"help/drum.htm", "I → II → III → I"},
+                               {"help/menus.htm", "Повернуть барабан вверх или вниз"}}) {
+        ShownParagraph down = paragraphWith(name, QString::fromUtf8(words));
+        EXPECT_TRUE(down.pictures.filter("drop.png").size() == 1 && down.pictures.filter("drum_up.png").size() <= 1)
+            << name << ": " << down.pictures.join(' ').toStdString();
+    }
+    // A barred button shows a padlock; nothing is called grey.
+    const QRegularExpression grey(QStringLiteral("\\bсер(ый|ая|ое|ые|ого|ой|ым|ыми|ых)\\b"),
+                                  QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    EXPECT_TRUE(paragraphWith("help/rules.htm", "замок").pictures.filter("disabled.png").size() == 1);
+    for (auto& [name, content] : shown)
+        for (const ShownParagraph& p : content)
+            EXPECT_FALSE(p.text.contains(grey)) << name.toStdString() << ": " << p.text.toStdString();
+    // PNG pictures are accepted, and the player is told which file type shows them.
+    EXPECT_TRUE(paragraphWith("help/menus.htm", "PNG").text.contains("«Все файлы»"));
 }
 
 }  // namespace
