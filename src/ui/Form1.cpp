@@ -5,12 +5,15 @@
 #include <QSessionManager>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <fstream>
 #include <cmath>
 
+#include "BoardKeyboard.h"
+#include "BoardNames.h"
 #include "BoardSurface.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -145,11 +148,13 @@ void Form1::buildControls() {
         Image5[i] = new PictureControl(blue, PictureControl::Mouse::Stops, surface_);
         Image5[i]->setObjectName(QStringLiteral("Image5_%1").arg(i));
         Image5[i]->setGeometry(pixel(s.Image5[i].Left), pixel(s.Image5[i].Top), kChipSize, kChipSize);
+        chipNames_.watch(kBlue, i, Image5[i]);
     }
     for (int i = 0; i < kChipsPerColour; ++i) {
         Image6[i] = new PictureControl(red, PictureControl::Mouse::Stops, surface_);
         Image6[i]->setObjectName(QStringLiteral("Image6_%1").arg(i));
         Image6[i]->setGeometry(pixel(s.Image6[i].Left), pixel(s.Image6[i].Top), kChipSize, kChipSize);
+        chipNames_.watch(kRed, i, Image6[i]);
     }
     Label1 = makeLabel(QStringLiteral("Label1"), QString::fromUtf8(kTurnBlueDesign), {200, 0, 233, 25},
                        15.75, surface_);
@@ -157,11 +162,12 @@ void Form1::buildControls() {
     // The buttons lie above every picture and label.
     QPixmap disabled = boardPicture(QStringLiteral("disabled"));
     auto makeButton = [&](const QString& name, const QString& picture, QPixmap disabledFace,
-                          QPoint place, const QString& hint, auto click) {
+                          QPoint place, const QString& hint, const QString& spoken, auto click) {
         auto* b = new PictureButton(boardPicture(picture), boardPicture(picture + QStringLiteral("_pressed")),
                                     std::move(disabledFace), surface_);
         b->setObjectName(name);
-        b->setAccessibleName(hint);
+        b->setAccessibleName(spoken);
+        b->setAccessibleDescription(hint);
         b->setGeometry(QRect(place, QSize(kButtonSize, kButtonSize)));
         connect(b, &PictureButton::hovered, this, [this, hint] { setHint(hint); });
         connect(b, &QAbstractButton::clicked, this, [this, click] {
@@ -173,22 +179,23 @@ void Form1::buildControls() {
     };
     for (int k = 0; k < kDropButtons; ++k)
         Command1[k] = makeButton(QStringLiteral("Command1_%1").arg(k), QStringLiteral("drop"), QPixmap(),
-                                 {180 + kCell * k, 40}, kHintDrop, [this, k] { game_.command1Click(k); });
+                                 {180 + kCell * k, 40}, kHintDrop, dropButtonName(k), [this, k] { game_.command1Click(k); });
     for (int r = 0; r < kRails; ++r)
         Command2[r] = makeButton(QStringLiteral("Command2_%1").arg(r), QStringLiteral("shift_left"), disabled,
-                                 {8, kRailTop0 + kCell * r}, kHintLeft, [this, r] { game_.command2Click(r); });
+                                 {8, kRailTop0 + kCell * r}, kHintLeft, railButtonName(r, true), [this, r] { game_.command2Click(r); });
     for (int r = 0; r < kRails; ++r)
         Command3[r] = makeButton(QStringLiteral("Command3_%1").arg(r), QStringLiteral("shift_right"), disabled,
-                                 {592, kRailTop0 + kCell * r}, kHintRight, [this, r] { game_.command3Click(r); });
+                                 {592, kRailTop0 + kCell * r}, kHintRight, railButtonName(r, false), [this, r] { game_.command3Click(r); });
     for (int i = 0; i < kDrumButtons; ++i) {
         bool up = i == 0 || i == 2;
         Command4[i] = makeButton(QStringLiteral("Command4_%1").arg(i), up ? QStringLiteral("drum_up") : QStringLiteral("drop"),
-                                 disabled, kDrumButtonPlaces[i], up ? kHintDrumUp : kHintDrumDown,
+                                 disabled, kDrumButtonPlaces[i], up ? kHintDrumUp : kHintDrumDown, drumButtonName(i),
                                  [this, i] { game_.command4Click(i); });
     }
     Command5 = new QPushButton(QStringLiteral("&Всё, хватит!"), surface_);
     Command5->setObjectName(QStringLiteral("Command5"));
-    Command5->setAccessibleName(kHintPass);
+    Command5->setAccessibleName(Command5->text().remove(QLatin1Char('&')));
+    Command5->setAccessibleDescription(kHintPass);
     Command5->setGeometry(272, 24, 89, 17);
     Command5->setStyleSheet(QStringLiteral(
         "QPushButton { background: #C0C0C0; border: 1px solid #707070; border-radius: 2px;"
@@ -222,16 +229,13 @@ void Form1::buildControls() {
         keeper->installEventFilter(this);
     }
 
-    QWidget* previous = nullptr;
-    auto chain = [&](QWidget* w) {
-        if (previous) setTabOrder(previous, w);
-        previous = w;
-    };
-    for (auto* b : Command1) chain(b);
-    for (auto* b : Command2) chain(b);
-    for (auto* b : Command3) chain(b);
-    for (auto* b : Command4) chain(b);
-    chain(Command5);
+    std::vector<QAbstractButton*> order(Command1.begin(), Command1.end());
+    order.insert(order.end(), Command2.begin(), Command2.end());
+    order.insert(order.end(), Command3.begin(), Command3.end());
+    order.insert(order.end(), Command4.begin(), Command4.end());
+    order.push_back(Command5);
+    for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    keyboard_ = new BoardKeyboard(std::move(order), this);
 }
 
 void Form1::buildMenus() {
@@ -292,6 +296,7 @@ void Form1::sync() {
     showLabel(Label1, s.Label1);
     showLabel(Label2, s.Label2);
     showLabel(Label3, s.Label3);
+    chipNames_.follow(s);
     auto showButton = [](QWidget* w, const BoardButton& b) {
         w->setVisible(b.Visible);
         w->setEnabled(b.Enabled);
@@ -303,6 +308,7 @@ void Form1::sync() {
     showButton(Command5, s.Command5);
     SonAction->setChecked(s.SonChecked);
     syncTimers();
+    keyboard_->boardChanged(s.animating());
 }
 
 void Form1::syncTimers() {
@@ -321,7 +327,9 @@ void Form1::syncTimers() {
 void Form1::playSound(Sound sound) { sound_->play(sound); }
 
 bool Form1::askEndOfGame(const std::string& text) {
-    syncTimers();  // the fall has stopped: no tick runs while the question is open
+    // The players see the finished board behind the question: the last chip gone, the final
+    // totals in the labels; and the fall has stopped, so no tick runs while it is open.
+    sync();
     QString shown = QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::NoIcon, kTitle, shown, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
@@ -347,7 +355,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         if (watched == Command5) {
             setHint(kHintPass);
-            return false;
+            // The button lets a plain move fall through to the surface, which would clear the
+            // hint again; it needs the move only while held down.
+            return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
         }
         return true;  // labels and the status bar keep the last hint
     }

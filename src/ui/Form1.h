@@ -9,12 +9,14 @@
 #include <QTimer>
 #include <array>
 
+#include "BoardNames.h"
 #include "game/Game.h"
 
 class QAction;
 
 namespace reikoboy {
 
+class BoardKeyboard;
 class BoardSurface;
 class PictureButton;
 class PictureControl;
@@ -89,6 +91,8 @@ private:
     std::array<PictureButton*, kRails> Command3{};
     std::array<PictureButton*, kDrumButtons> Command4{};
     class QPushButton* Command5 = nullptr;
+    ChipNames chipNames_;
+    BoardKeyboard* keyboard_ = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* hintPanel_ = nullptr;
     QTimer Timer1, Timer2, Timer3;

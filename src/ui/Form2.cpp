@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "ScreenCentre.h"
 #include "persist/DataFiles.h"
 
 namespace reikoboy {
@@ -15,6 +16,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Справка"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(570, 390);
+    centreOnScreen(this);
 
     WebBrowser1 = new QTextBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
@@ -35,6 +37,9 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
 
     setTabOrder(WebBrowser1, ok);
     setTabOrder(ok, back);
+    // The page takes the keys first, so that PageDown and the arrows scroll it; Enter still
+    // reaches the default button.
+    WebBrowser1->setFocus();
 
     QString page = dataFilePath(QStringLiteral("index.htm"));
     if (!page.isEmpty()) {
@@ -44,7 +49,6 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
             "<h3>Справка не найдена</h3><p>Файл «index.htm» должен лежать в папке, из которой "
             "запущена игра, или в папке данных установленной игры.</p>"));
     }
-    ok->setFocus();
 }
 
 }  // namespace reikoboy

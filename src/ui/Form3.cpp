@@ -8,6 +8,7 @@
 
 #include "PictureControl.h"
 #include "Pictures.h"
+#include "ScreenCentre.h"
 
 namespace reikoboy {
 
@@ -19,6 +20,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("О программе..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(337, 142);
+    centreOnScreen(this);
     setMouseTracking(true);
 
     auto* picture = new PictureControl(boardPicture(QStringLiteral("about_rails")),
@@ -40,10 +42,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
 
     Label2 = new QLabel(QStringLiteral("e-mail: ") + authorAddress(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->move(200, 72);
-    Label2->adjustSize();  // the address is the packager's: the label fits whatever it is
-    Label2->resize(qMax(97, Label2->width()), 17);
-    if (Label2->geometry().right() >= width()) Label2->move(width() - Label2->width(), 72);
+    placeMailLabel();
     QPalette blue = Label2->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label2->setPalette(blue);
@@ -61,6 +60,37 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     picture->installEventFilter(this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
+}
+
+void Form3::placeMailLabel() {
+    // The address is the packager's. The label keeps its place beside the picture and grows
+    // to the right, up to the window's edge; an address still too long goes to a second line,
+    // and only one too long even for that is drawn a little smaller.
+    constexpr int kLeft = 200, kTop = 72, kWidth = 97, kHeight = 17, kRightMargin = 2;
+    const int room = width() - kRightMargin - kLeft;
+    const QString text = Label2->text();
+    QFont font = Label2->font();
+    if (font.pointSizeF() <= 0) font.setPointSizeF(QFontInfo(font).pointSizeF());
+    for (;;) {
+        QFontMetrics metrics(font);
+        int oneLine = metrics.horizontalAdvance(text) + 2;
+        int longestWord = 0;
+        for (const QString& word : text.split(QLatin1Char(' ')))
+            longestWord = qMax(longestWord, metrics.horizontalAdvance(word) + 2);
+        bool last = font.pointSizeF() <= 6;
+        if (oneLine <= room || (longestWord <= room) || last) {
+            Label2->setFont(font);
+            if (oneLine <= room) {
+                Label2->setGeometry(kLeft, kTop, qMax(kWidth, oneLine), kHeight);
+            } else {
+                Label2->setWordWrap(true);
+                Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                Label2->setGeometry(kLeft, kTop, room, qMax(kHeight, Label2->heightForWidth(room)));
+            }
+            return;
+        }
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
 }
 
 void Form3::setUnderline(bool on) {

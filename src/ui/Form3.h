@@ -22,6 +22,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void placeMailLabel();
     void setUnderline(bool on);
     QLabel* Label2 = nullptr;
 };

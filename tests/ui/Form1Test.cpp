@@ -100,21 +100,23 @@ TEST_F(Form1Test, ClicksPlayAShiftAndItsFallsToTheSettledBoard) {
     EXPECT_EQ(control<PictureButton>(w, "Command2_0")->face(), PictureButton::Face::Normal);
 }
 
+// The mouse as the platform delivers it: to the topmost control under the pointer that
+// takes mouse input, passed on to its parents while nobody accepts it.
+void moveMouseTo(const Form1& w, QPoint p) {
+    QWidget* surface = w.surface();
+    QWidget* target = surface->childAt(p);
+    if (!target) target = surface;
+    QPointF local = target->mapFrom(surface, p);
+    QMouseEvent move(QEvent::MouseMove, local, surface->mapToGlobal(QPointF(p)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
 TEST_F(Form1Test, StatusBarExplainsTheButtonUnderTheMouse) {
     Form1 w;
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    QWidget* surface = w.surface();
-    // The mouse as the platform delivers it: to the topmost control under the pointer that
-    // takes mouse input, passed on to its parents while nobody accepts it.
-    auto moveTo = [&](QPoint p) {
-        QWidget* target = surface->childAt(p);
-        if (!target) target = surface;
-        QPointF local = target->mapFrom(surface, p);
-        QMouseEvent move(QEvent::MouseMove, local, surface->mapToGlobal(QPointF(p)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &move);
-    };
+    auto moveTo = [&](QPoint p) { moveMouseTo(w, p); };
     moveTo({236, 56});
     EXPECT_EQ(w.hint(), "Нажмите чтобы бросить фишку в эту ячейку.");
     moveTo({300, 130});  // a rail takes no mouse input: the bare surface clears the hint
@@ -133,6 +135,11 @@ TEST_F(Form1Test, StatusBarExplainsTheButtonUnderTheMouse) {
     EXPECT_EQ(w.hint(), "Нажмите чтобы крутануть барабан вниз.");
     moveTo({300, 350});  // the drum picture passes the mouse to the surface
     EXPECT_EQ(w.hint(), "");
+    click(w, "Command1_3");  // the pass button is offered after a drop
+    moveTo({300, 30});
+    EXPECT_EQ(w.hint(), "Нажмите если хотите передать ход сопернику.");
+    moveTo({340, 34});
+    EXPECT_EQ(w.hint(), "Нажмите если хотите передать ход сопернику.");
 }
 
 TEST_F(Form1Test, FunctionKeyTwoStartsANewGame) {

@@ -45,6 +45,63 @@ void addPixelNoise(QImage &image, int amount, unsigned seed)
     }
 }
 
+// The window's turn and score labels stand on the top 60 of its 408 pixels, in blue, pure red
+// and dark red. Pure red reads at 3:1 only on a very light ground, so every picture keeps that
+// strip pale, each in its own material, and closes it with an edge of its own.
+struct LabelStrip {
+    QColor top, bottom;   // the pale ground, lighter at the top
+    QColor grain;         // faint marks of the material, drawn with a little alpha
+    int grainLines;
+    QColor edge;          // the line that closes the strip
+    QColor shadow;        // cast by the strip onto the picture below
+    unsigned seed;
+};
+
+int labelStripHeight(QSize size)
+{
+    return size.height() * 60 / 408;
+}
+
+void paintLabelStrip(QPainter &p, QSize size, const LabelStrip &style)
+{
+    // The ground reaches two window pixels past the strip, so that the edge below it is not
+    // smoothed into the labels' last row when the picture is shrunk to the window.
+    const double unit = size.height() / 408.0;
+    const double h = labelStripHeight(size) + 2 * unit;
+    const QRectF strip(0, 0, size.width(), h);
+    QLinearGradient ground(strip.topLeft(), strip.bottomLeft());
+    ground.setColorAt(0.0, style.top);
+    ground.setColorAt(1.0, style.bottom);
+    p.fillRect(strip, ground);
+
+    // Long faint lines along the strip: the grain of wood, the nap of cloth, thin cloud.
+    SeededNoise noise(style.seed);
+    p.save();
+    p.setClipRect(strip);
+    for (int i = 0; i < style.grainLines; ++i) {
+        const double base = noise.range(0, h);
+        const double amplitude = noise.range(0.5, 3);
+        const double frequency = noise.range(0.002, 0.01);
+        const double phase = noise.range(0, 6.28);
+        QPainterPath line;
+        line.moveTo(-5, base + amplitude * std::sin(phase));
+        for (double x = 0; x <= size.width() + 5; x += 8)
+            line.lineTo(x, base + amplitude * std::sin(x * frequency + phase));
+        QColor c = style.grain;
+        c.setAlpha(int(noise.range(0.4, 1.0) * style.grain.alpha()));
+        p.setPen(QPen(c, noise.range(0.8, 1.8)));
+        p.drawPath(line);
+    }
+    p.restore();
+
+    // Edge and shadow lie just under the strip, between the labels and the rails.
+    QLinearGradient shadow(0, h, 0, h + 8 * unit);
+    shadow.setColorAt(0.0, style.shadow);
+    shadow.setColorAt(1.0, QColor(style.shadow.red(), style.shadow.green(), style.shadow.blue(), 0));
+    p.fillRect(QRectF(0, h, size.width(), 8 * unit), shadow);
+    p.fillRect(QRectF(0, h, size.width(), 1.5 * unit), style.edge);
+}
+
 } // namespace
 
 QImage paintWoodTable(QSize size)
@@ -88,8 +145,11 @@ QImage paintWoodTable(QSize size)
     }
     paintTopLeftLight(p, size, 34);
     paintVignette(p, size, 110);
+    // A board of pale birch along the top edge of the table.
+    paintLabelStrip(p, size, {QColor(252, 246, 232), QColor(248, 240, 222), QColor(176, 140, 100, 16), 40,
+                              QColor(92, 62, 38), QColor(20, 10, 4, 120), 13});
     p.end();
-    addPixelNoise(image, 3, 11);
+    addPixelNoise(image, 2, 11);
     return image;
 }
 
@@ -111,16 +171,22 @@ QImage paintGreenBaize(QSize size)
     }
     paintTopLeftLight(p, size, 30);
     paintVignette(p, size, 120);
+    // An ivory score board along the top of the table, closed by a dark green piping.
+    paintLabelStrip(p, size, {QColor(248, 246, 236), QColor(242, 240, 228), QColor(150, 160, 130, 16), 60,
+                              QColor(14, 44, 26), QColor(0, 12, 4, 110), 31});
     p.end();
 
+    // The cloth's greens and the board's ivories: two short ramps of shades.
     QList<QRgb> shades;
-    const QColor dark(6, 22, 12);
-    const QColor light(120, 176, 136);
-    for (int i = 0; i < 256; ++i) {
-        const double t = i / 255.0;
-        shades << qRgb(int(dark.red() + t * (light.red() - dark.red())), int(dark.green() + t * (light.green() - dark.green())),
-                       int(dark.blue() + t * (light.blue() - dark.blue())));
-    }
+    auto ramp = [&shades](QColor dark, QColor light, int count) {
+        for (int i = 0; i < count; ++i) {
+            const double t = i / double(count - 1);
+            shades << qRgb(int(dark.red() + t * (light.red() - dark.red())), int(dark.green() + t * (light.green() - dark.green())),
+                           int(dark.blue() + t * (light.blue() - dark.blue())));
+        }
+    };
+    ramp(QColor(6, 22, 12), QColor(120, 176, 136), 224);
+    ramp(QColor(234, 232, 218), QColor(252, 250, 242), 32);
     return image.convertToFormat(QImage::Format_Indexed8, shades, Qt::ThresholdDither);
 }
 
@@ -136,7 +202,7 @@ QImage paintStarryEvening(QSize size)
     p.fillRect(image.rect(), sky);
 
     // A soft moon glow in the top-left, where the light of every picture comes from.
-    const QPointF moon(size.width() * 0.12, size.height() * 0.12);
+    const QPointF moon(size.width() * 0.12, size.height() * 0.06);
     QRadialGradient glow(moon, size.width() * 0.28);
     glow.setColorAt(0.0, QColor(190, 200, 230, 60));
     glow.setColorAt(1.0, QColor(190, 200, 230, 0));
@@ -162,6 +228,16 @@ QImage paintStarryEvening(QSize size)
         p.drawEllipse(at, radius, radius);
     }
     paintVignette(p, size, 90);
+    // A bank of moonlit cloud along the top of the sky, the moon shining through it.
+    paintLabelStrip(p, size, {QColor(246, 247, 254), QColor(234, 238, 250), QColor(170, 180, 215, 16), 50,
+                              QColor(120, 130, 175), QColor(4, 6, 20, 140), 43});
+    QRadialGradient shine(moon, moonRadius * 3);
+    shine.setColorAt(0.0, QColor(255, 255, 255, 230));
+    shine.setColorAt(0.45, QColor(255, 255, 255, 150));
+    shine.setColorAt(1.0, QColor(255, 255, 255, 0));
+    p.setBrush(shine);
+    p.setClipRect(QRectF(0, 0, size.width(), labelStripHeight(size)));
+    p.drawEllipse(moon, moonRadius * 3, moonRadius * 3);
     p.end();
     return image;
 }

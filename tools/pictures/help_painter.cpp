@@ -68,6 +68,7 @@ QImage paintHelpDrop(const PictureStore &store)
 }
 
 // Shifting the second rail left brings an opening under the chip, and it falls one level.
+// Before above, after below: side by side they would be wider than the help window.
 QImage paintHelpShift(const PictureStore &store)
 {
     BoardScene before = startScene();
@@ -79,25 +80,25 @@ QImage paintHelpShift(const PictureStore &store)
     after.chips.push_back({true, 4, 1});
 
     const QRect area(0, 74, 300, 122);
-    const QImage left = cropped(composeBoard(store, before, 1), area, 1);
-    const QImage right = cropped(composeBoard(store, after, 1), area, 1);
+    const QImage top = cropped(composeBoard(store, before, 1), area, 1);
+    const QImage bottom = cropped(composeBoard(store, after, 1), area, 1);
 
-    const int gap = 56;
+    const int gap = 36;
     const int pad = 8;
-    QImage image = makeCanvas(QSize(pad * 2 + area.width() * 2 + gap, pad * 2 + area.height()), 1);
+    QImage image = makeCanvas(QSize(pad * 2 + area.width(), pad * 2 + area.height() * 2 + gap), 1);
     image.fill(startScene().background);
     QPainter p;
     beginLogicalPainter(p, image, 1);
-    p.drawImage(QPointF(pad, pad), left);
-    const double rightX = pad + area.width() + gap;
-    p.drawImage(QPointF(rightX, pad), right);
+    p.drawImage(QPointF(pad, pad), top);
+    const double bottomY = pad + area.height() + gap;
+    p.drawImage(QPointF(pad, bottomY), bottom);
     drawFrame(p, QRectF(pad, pad, area.width(), area.height()));
-    drawFrame(p, QRectF(rightX, pad, area.width(), area.height()));
+    drawFrame(p, QRectF(pad, bottomY, area.width(), area.height()));
 
-    const double middleY = pad + area.height() / 2.0;
-    drawGuideArrow(p, QPointF(pad + area.width() + 10, middleY), QPointF(rightX - 10, middleY), false);
+    const double middleX = pad + area.width() / 2.0;
+    drawGuideArrow(p, QPointF(middleX, pad + area.height() + 6), QPointF(middleX, bottomY - 6), false);
     // Where the chip came from, and where it fell.
-    const QPointF chipTop(rightX + board::chipX(4) + board::chipSize / 2.0, pad + board::chipY(0) - area.top());
+    const QPointF chipTop(pad + board::chipX(4) - area.left() + board::chipSize / 2.0, bottomY + board::chipY(0) - area.top());
     drawGuideArrow(p, chipTop + QPointF(18, 2), chipTop + QPointF(18, 40), true);
     p.end();
     return image;

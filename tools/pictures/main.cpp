@@ -3,19 +3,23 @@
 //   reikoboy-pictures OUTDIR                      draw and write everything
 //   reikoboy-pictures OUTDIR --check              check the written pictures
 //   reikoboy-pictures OUTDIR --preview FILE.png   lay the written pictures out as a board
+//   reikoboy-pictures OUTDIR --contrast           how well the labels read on each background
 
 #include "board_composer.h"
+#include "label_contrast.h"
 #include "picture_catalogue.h"
 #include "picture_check.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QTextStream>
 
 namespace {
 
 int usage()
 {
-    QTextStream(stderr) << "usage: reikoboy-pictures OUTDIR [--check | --preview FILE.png [--background FILE]]\n";
+    QTextStream(stderr) << "usage: reikoboy-pictures OUTDIR [--check | --contrast | --preview FILE.png [--background FILE]]\n";
     return 2;
 }
 
@@ -36,6 +40,21 @@ int check(const QString &folder)
         QTextStream(stderr) << problem << "\n";
     QTextStream(stdout) << (problems.isEmpty() ? "all pictures are fine\n" : "pictures have problems\n");
     return problems.isEmpty() ? 0 : 1;
+}
+
+int contrast(const QString &folder)
+{
+    QTextStream out(stdout);
+    out << "contrast of each label colour against the top " << labelStripHeight << " pixels (worst / median)\n";
+    for (const BackgroundEntry &entry : backgroundCatalogue()) {
+        QImageReader reader(QDir(folder).filePath("backgrounds/" + entry.file));
+        reader.setDecideFormatFromContent(true);
+        out << entry.file;
+        for (const LabelContrast &c : measureLabelStrip(reader.read()))
+            out << QString("   %1 %2 / %3").arg(c.label).arg(c.worst, 0, 'f', 2).arg(c.median, 0, 'f', 2);
+        out << "\n";
+    }
+    return 0;
 }
 
 // A busy board: chips in openings, a shifted rail, the drum turned.
@@ -70,6 +89,8 @@ int main(int argc, char *argv[])
         return generate(folder);
     if (args[1] == "--check")
         return check(folder);
+    if (args[1] == "--contrast")
+        return contrast(folder);
     if (args[1] == "--preview" && args.size() >= 3) {
         const int at = args.indexOf("--background");
         const QString background = at > 0 && at + 1 < args.size() ? args[at + 1] : QString();

@@ -74,7 +74,7 @@ std::vector<PictureEntry> buildCatalogue()
     // The help pictures are made from the pictures above, so they come last.
     all.push_back(help("help_board", {board::windowWidth, board::windowHeight}, paintHelpBoard));
     all.push_back(help("help_drop", {272, 208}, paintHelpDrop));
-    all.push_back(help("help_shift", {672, 138}, paintHelpShift));
+    all.push_back(help("help_shift", {316, 296}, paintHelpShift));
     all.push_back(help("help_drum", {304, 240}, paintHelpDrum));
     return all;
 }

@@ -2,6 +2,7 @@
 
 #include "board_geometry.h"
 #include "cursor_painter.h"
+#include "label_contrast.h"
 #include "picture_catalogue.h"
 
 #include <QDir>
@@ -117,6 +118,9 @@ void checkBackgrounds(const QString &folder, QStringList &problems)
             problems << entry.file + ": holds " + QString::fromLatin1(format);
         if (image.width() < board::windowWidth || image.height() < board::windowHeight)
             problems << entry.file + ": smaller than the window";
+        for (const LabelContrast &c : measureLabelStrip(image))
+            if (c.worst < minimumLabelContrast)
+                problems << entry.file + QString(": %1 labels read poorly at the top (%2:1)").arg(c.label).arg(c.worst, 0, 'f', 2);
     }
 }
 
