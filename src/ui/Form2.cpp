@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "HelpBrowser.h"
 #include "persist/DataFiles.h"
 
 namespace reikoboy {
@@ -16,7 +17,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(570, 390);
 
-    WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1 = new HelpBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(0, 0, 569, 353);
     WebBrowser1->setOpenLinks(true);
