@@ -30,7 +30,7 @@ StoreFile storeFile() {
 
 QString settingsFileName() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
-           kApplication + QLatin1Char('/') + kApplication + QStringLiteral(".conf");
+           kApplication + QLatin1Char('/') + kApplication + QStringLiteral(".ini");
 }
 
 StoredSettings readSettings(const QString& soundKey) {

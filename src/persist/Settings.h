@@ -17,7 +17,7 @@ struct StoredSettings {
 StoredSettings readSettings(const QString& soundKey);
 void writeSettings(const QString& soundKey, const QString& soundValue, const QString& background);
 
-// Where the store lies: the user's configuration folder, "Рейкобой/Рейкобой.conf".
+// Where the store lies: the user's configuration folder, "Рейкобой/Рейкобой.ini" (the INI format's name).
 QString settingsFileName();
 
 }  // namespace reikoboy
