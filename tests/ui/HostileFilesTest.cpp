@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 
 #include "MetafileSamples.h"
@@ -120,6 +121,17 @@ TEST_F(HostileFilesTest, TheMetafileHelperStaysWithinItsMemory) {
     QProcess helper;
     helper.start(QCoreApplication::applicationDirPath() + "/reikoboy-metafile", {"634", "408"});
     ASSERT_TRUE(helper.waitForStarted());
+    // While it waits for its input, its limits can be read: CPU time as well as memory.
+    QByteArray limits;
+    for (int tries = 0; tries < 200 && !limits.contains("536870912"); ++tries) {
+        QTest::qWait(10);
+        QFile proc(QStringLiteral("/proc/%1/limits").arg(helper.processId()));
+        if (proc.open(QIODevice::ReadOnly)) limits = proc.readAll();
+    }
+    EXPECT_TRUE(QRegularExpression("Max cpu time +2 +3 +seconds").match(QString::fromLatin1(limits)).hasMatch())
+        << limits.toStdString();
+    EXPECT_TRUE(QRegularExpression("Max address space +536870912 +536870912").match(QString::fromLatin1(limits)).hasMatch())
+        << limits.toStdString();
     helper.write(head.bytes + records.bytes);
     helper.closeWriteChannel();
     ASSERT_TRUE(helper.waitForFinished(60000));
@@ -128,6 +140,32 @@ TEST_F(HostileFilesTest, TheMetafileHelperStaysWithinItsMemory) {
     rusage children {};
     ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &children), 0);
     EXPECT_LT(children.ru_maxrss, 560L * 1024) << "kilobytes at the most of any helper";
+}
+
+TEST_F(HostileFilesTest, TheMetafileHelperStopsItselfOnAnEndlessPicture) {
+    // A stretched bitmap whose header claims 19 bytes: the metafile library loops on it for ever.
+    Bytes stretch;
+    stretch.u32(0x00CC0020);
+    for (qint16 v : {4, 4, 0, 0, 100, 100, 0, 0}) stretch.i16(v);
+    stretch.u32(19).i32(4).i32(4).u16(1).u16(24);
+    for (int i = 0; i < 6; ++i) stretch.u32(0);
+    stretch.bytes += QByteArray(64, '\0');
+    Bytes records;
+    records.u32(5).u16(0x020B).i16(0).i16(0);
+    records.u32(5).u16(0x020C).i16(100).i16(100);
+    records.u32(quint32(3 + stretch.bytes.size() / 2)).u16(0x0B41);
+    records.bytes += stretch.bytes;
+    records.u32(3).u16(0);
+    Bytes head;
+    head.u16(1).u16(9).u16(0x0300).u32(quint32((18 + records.bytes.size()) / 2)).u16(0);
+    head.u32(quint32(3 + stretch.bytes.size() / 2)).u16(0);
+    QProcess helper;
+    helper.start(QCoreApplication::applicationDirPath() + "/reikoboy-metafile", {"634", "408"});
+    ASSERT_TRUE(helper.waitForStarted());
+    helper.write(head.bytes + records.bytes);
+    helper.closeWriteChannel();
+    ASSERT_TRUE(helper.waitForFinished(30000)) << "its CPU time limit ends it";
+    EXPECT_EQ(helper.exitStatus(), QProcess::CrashExit);
 }
 
 TEST_F(HostileFilesTest, HelpPagesReadOnlyRegularFiles) {
