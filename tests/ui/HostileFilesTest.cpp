@@ -212,6 +212,19 @@ TEST_F(HostileFilesTest, AnOversizedSettingsFileIsIgnoredAndWrittenAfresh) {
     REIKOBOY_STORE(s);
     EXPECT_EQ(s.value("Settings/&Звук").toString(), "0");
     EXPECT_FALSE(s.contains("Settings/Filler"));
+
+    // A FIFO in its place is no store either: the game neither waits on it nor replaces it.
+    ASSERT_TRUE(QFile::remove(settingsFileName()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settingsFileName()).constData(), 0600), 0);
+    {
+        Form1 w;
+        EXPECT_TRUE(w.findChild<QAction*>("Son")->isChecked());
+        w.close();
+    }
+    struct stat about {};
+    ASSERT_EQ(::stat(QFile::encodeName(settingsFileName()).constData(), &about), 0);
+    EXPECT_TRUE(S_ISFIFO(about.st_mode));
+    QFile::remove(settingsFileName());
 }
 
 }  // namespace
