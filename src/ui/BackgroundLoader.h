@@ -22,6 +22,8 @@ public:
 
     void load(const QString& fileName, QSize size);
     bool busy() const { return helper_ != nullptr; }
+    // Forgets a request still running: a picture shown since must not be painted over.
+    void cancel() { stopHelper(); }
 
 signals:
     // Only a picture that could be read is delivered.

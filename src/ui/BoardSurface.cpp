@@ -21,6 +21,7 @@ bool BoardSurface::pictureArriving() const { return loader_->busy(); }
 
 void BoardSurface::setBackground(const QImage& picture) {
     if (picture.isNull() || width() <= 0 || height() <= 0) return;
+    loader_->cancel();  // an older picture still on its way would cover this one
     // Stretched once, whatever its proportions, so a paint only copies pixels.
     qreal ratio = devicePixelRatioF();
     QImage scaled = picture.scaled(QSize(width(), height()) * ratio, Qt::IgnoreAspectRatio,

@@ -106,6 +106,15 @@ TEST_F(HostileFilesTest, TheWindowDoesNotWaitForTheMetafileHelper) {
     click(w, "Command1_3");  // the game is playable meanwhile
     waitForBackground(w);
     EXPECT_FALSE(w.surface()->background().isNull()) << "and the picture follows";
+
+    // A picture shown while the helper still works is not painted over when it delivers.
+    w.surface()->showPictureFile(QDir::current().absoluteFilePath("later.wmf"));
+    ASSERT_TRUE(w.surface()->pictureArriving());
+    QImage green(8, 8, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    w.surface()->setBackground(green);
+    QTest::qWait(1500);
+    EXPECT_EQ(w.surface()->background().toImage().pixelColor(300, 200), QColor(Qt::green));
 }
 
 TEST_F(HostileFilesTest, TheMetafileHelperStaysWithinItsMemory) {
