@@ -33,7 +33,8 @@ std::string writeSavedGame(const GameState& state);
 ReadResult readSavedGame(std::istream& in, GameState& into);
 
 // Opens a saved game as the open command does: a new game with the file's values, or, when
-// the file is refused, the game exactly as it was.
+// the file is refused, the game exactly as it was. A game saved in the middle of a slide or
+// a fall opens with that animation running on from where it was saved.
 ReadResult openSavedGame(Game& game, std::istream& in);
 
 // The same from the file `name`, which must be a regular file of a saved game's size.

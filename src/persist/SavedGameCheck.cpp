@@ -60,6 +60,11 @@ bool couldHaveBeenWritten(const GameState& s) {
 
     int outFlags = 0;
     bool chipFalling = false;
+    float fallStep = 0;
+    struct Cell {
+        int column, level;
+    } fallingInto[2 * kChipsPerColour];
+    int fallingCount = 0;
     bool taken[kColumns][kLevels] = {};
     for (int colour : {kBlue, kRed}) {
         int out = countOut(s, colour);
@@ -84,7 +89,14 @@ bool couldHaveBeenWritten(const GameState& s) {
             if (column < 0 || column >= kColumns || level < 0 || level >= kLevels - 1) return false;
             if (taken[column][level]) return false;
             taken[column][level] = true;
-            if (chip.Top != chipTopAt(level)) chipFalling = true;
+            if (chip.Top != chipTopAt(level)) {
+                // Chips fall together, one step of four pixels per tick.
+                float step = chip.Top - chipTopAt(level);
+                if (chipFalling && step != fallStep) return false;
+                chipFalling = true;
+                fallStep = step;
+                fallingInto[fallingCount++] = {column, level + 1};
+            }
 
             // It lies in a hole of its rail, and moves with that rail while it slides.
             float atRest = chip.Left - railOffset(s, level);
@@ -96,6 +108,12 @@ bool couldHaveBeenWritten(const GameState& s) {
         }
     }
     if (railSliding && chipFalling) return false;  // chips fall only once the rail has stopped
+    // A falling chip drops into a free hole of the rail below.
+    for (int k = 0; k < fallingCount; ++k) {
+        Cell into = fallingInto[k];
+        if (taken[into.column][into.level]) return false;
+        if (s.railCells[into.column + kPositionOffset][into.level] != 0) return false;
+    }
     return s.chipsOut == outFlags;
 }
 

@@ -6,6 +6,7 @@
 #include "RegularFile.h"
 #include "SavedGameCheck.h"
 #include "SavedGameLayout.h"
+#include "game/ResumeAnimation.h"
 #include "game/NumberText.h"
 
 namespace reikoboy {
@@ -161,6 +162,7 @@ ReadResult openSavedGame(Game& game, std::istream& in) {
         // The whole board is judged only once every value has been read.
         if (result == ReadResult::Ok && !chipsFitGrid(candidate)) result = ReadResult::OffTheGrid;
         if (result == ReadResult::Ok && !couldHaveBeenWritten(candidate)) result = ReadResult::Unreachable;
+        if (result == ReadResult::Ok) resumeAnimation(candidate);
         return result == ReadResult::Ok;
     });
     if (!opened && result == ReadResult::Ok) result = ReadResult::OffTheGrid;

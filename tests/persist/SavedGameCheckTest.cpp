@@ -97,6 +97,40 @@ TEST(SavedGameCheck, PlayFromEveryAcceptedCorpusFileNeverSavesWhatItRefuses) {
     EXPECT_GE(accepted, 4);
 }
 
+TEST(SavedGameCheck, AGameSavedMidAnimationOpensAndSettlesAsTheGameWouldHave) {
+    int resumed = 0;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        PlayedGame g;
+        g.play("Nova");
+        std::mt19937 random(seed);
+        for (int m = 0; m < 120; ++m) {
+            auto offered = offeredMoves(g.game);
+            if (offered.empty()) break;
+            auto [button, index] = offered[random() % offered.size()];
+            g.game.click(button, index);
+            std::vector<std::string> midway;
+            for (int ticks = 0; g.state().animating(); ++ticks) {
+                // Not the instant a fall step begins: the chips are still in their cells, so
+                // the file is a board at rest, and they fall with the next rail shift.
+                bool fallBegins = g.state().Timer3.Enabled && g.state().fallStep == 0;
+                if (ticks % 3 == 0 && !fallBegins) midway.push_back(writeSavedGame(g.state()));
+                tick(g.game);
+            }
+            const std::string settled = writeSavedGame(g.state());
+            for (const std::string& saved : midway) {
+                PlayedGame opened;
+                std::istringstream in(saved);
+                ASSERT_EQ(openSavedGame(opened.game, in), ReadResult::Ok) << saved;
+                EXPECT_TRUE(opened.state().animating()) << "it goes on from the file";
+                opened.game.finishAnimation();
+                ASSERT_EQ(writeSavedGame(opened.state()), settled) << "seed " << seed << ", move " << m;
+                ++resumed;
+            }
+        }
+    }
+    EXPECT_GT(resumed, 300);
+}
+
 // A board reached by play, with chips on the board and chips of both colours gone.
 GameState playedBoard() {
     for (unsigned seed = 1;; ++seed) {
@@ -190,6 +224,21 @@ TEST(SavedGameCheck, BoardsNoPlayCanReachAreRefusedAsBrokenFiles) {
         {"(g) a rail between the animation's steps", [](GameState& s) { s.Image1[5].Left += 2; }},
         {"(g) a chip between the animation's steps", [&](GameState& s) { s.Image5[blue].Top += 2; }},
         {"(g) a chip at a fraction of a pixel", [&](GameState& s) { s.Image5[blue].Left += 0.5f; }},
+        {"a chip falling onto a solid cell",
+         [&](GameState& s) {
+             for (int c = 0; c < kColumns; ++c)
+                 if (s.railCells[c + kPositionOffset][0] == 0 && s.railCells[c + kPositionOffset][1] == 1 &&
+                     s.blueAt[c][0] == -1 && s.redAt[c][0] == -1) {
+                     s.Image5[blue] = {chipLeftAt(c), chipTopAt(0) + 8, true};
+                     return;
+                 }
+         }},
+        {"chips falling out of step",
+         [&](GameState& s) {
+             s.Image5[blue].Top += 4;
+             int red = firstOnBoard(s, kRed);
+             s.Image6[red].Top += 8;
+         }},
     };
     for (const auto& [name, edit] : unreachable) {
         GameState s = board;

@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
             std::cerr << kNotASavedGame << '\n';
             return 3;
         }
+        game.finishAnimation();  // a game saved mid-animation settles before the first move
     }
 
     std::string line;
