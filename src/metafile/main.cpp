@@ -3,13 +3,15 @@
 //   reikoboy-metafile WIDTH HEIGHT < picture > picture.png
 //
 // The game runs it as a short-lived process of its own, with a time limit, so that a broken
-// metafile can never crash or hang the game. Exit code 0 with the PNG, 1 when the input is
+// metafile can never crash or hang the game; the helper also limits its own memory and CPU
+// time, so that a hostile one cannot take the machine's memory either. Exit code 0 with the PNG, 1 when the input is
 // not a metafile it can draw.
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <sys/resource.h>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -27,6 +29,30 @@ extern "C" {
 namespace {
 
 constexpr size_t kLargestMetafile = 32u << 20;
+constexpr rlim_t kAddressSpace = rlim_t(512) << 20;
+constexpr rlim_t kCpuSeconds = 2;
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define REIKOBOY_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define REIKOBOY_ASAN 1
+#endif
+
+// Past the limits the helper dies (an allocation fails, or SIGXCPU ends it) and the game
+// treats the picture as unreadable. No core file is left behind.
+void limitResources() {
+#ifndef REIKOBOY_ASAN  // the address sanitizer reserves terabytes of address space up front
+    rlimit memory{kAddressSpace, kAddressSpace};
+    setrlimit(RLIMIT_AS, &memory);
+#endif
+    rlimit cpu{kCpuSeconds, kCpuSeconds + 1};
+    setrlimit(RLIMIT_CPU, &cpu);
+    rlimit core{0, 0};
+    setrlimit(RLIMIT_CORE, &core);
+}
 
 QByteArray emfToSvg(std::string& bytes, int width, int height) {
     generatorOptions options{};
@@ -79,6 +105,7 @@ QByteArray wmfToSvg(std::string& bytes, int width, int height) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    limitResources();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {

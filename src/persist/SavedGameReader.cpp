@@ -1,8 +1,12 @@
 #include <cmath>
 #include <cstring>
+#include <sstream>
 
 #include "SavedGame.h"
+#include "RegularFile.h"
+#include "SavedGameCheck.h"
 #include "SavedGameLayout.h"
+#include "game/ResumeAnimation.h"
 #include "game/NumberText.h"
 
 namespace reikoboy {
@@ -94,11 +98,13 @@ class Reader {
 public:
     explicit Reader(std::istream& in) : fields_(in) {}
     ReadResult result() const { return result_; }
+    bool sawEmptyPicture() const { return sawEmptyPicture_; }
 
     void position(float& target) {
         Field f;
         if (!take(f)) return;
         if (f.kind == Field::Text) return fail(ReadResult::WrongKind);
+        if (f.kind == Field::Unset) sawEmptyPicture_ = true;
         if (!(std::fabs(f.number) <= kMaxPosition)) return fail(ReadResult::OutOfRange);
         target = static_cast<float>(f.number);
     }
@@ -106,6 +112,7 @@ public:
         Field f;
         if (!take(f)) return;
         if (f.kind == Field::Text) return fail(ReadResult::WrongKind);
+        if (f.kind == Field::Unset) sawEmptyPicture_ = true;
         target = f.number != 0;
     }
     void number(Value& target, int min, int max) {
@@ -136,6 +143,7 @@ private:
 
     FieldReader fields_;
     ReadResult result_ = ReadResult::Ok;
+    bool sawEmptyPicture_ = false;
 };
 
 }  // namespace
@@ -143,6 +151,7 @@ private:
 ReadResult readSavedGame(std::istream& in, GameState& into) {
     Reader reader(in);
     visitSavedValues(into, reader);
+    if (reader.result() == ReadResult::Ok && reader.sawEmptyPicture()) return ReadResult::Unreachable;
     return reader.result();
 }
 
@@ -150,10 +159,22 @@ ReadResult openSavedGame(Game& game, std::istream& in) {
     ReadResult result = ReadResult::Ok;
     bool opened = game.open([&](GameState& candidate) {
         result = readSavedGame(in, candidate);
+        // The whole board is judged only once every value has been read.
+        if (result == ReadResult::Ok && !chipsFitGrid(candidate)) result = ReadResult::OffTheGrid;
+        if (result == ReadResult::Ok && !couldHaveBeenWritten(candidate)) result = ReadResult::Unreachable;
+        if (result == ReadResult::Ok) resumeAnimation(candidate);
         return result == ReadResult::Ok;
     });
     if (!opened && result == ReadResult::Ok) result = ReadResult::OffTheGrid;
     return result;
+}
+
+ReadResult openSavedGameFile(Game& game, const std::string& name) {
+    FileBytes file = readRegularFile(name, kLargestSavedGame);
+    if (file.status == FileBytes::CannotOpen) return ReadResult::CannotOpen;
+    if (!file.ok()) return ReadResult::NotAFile;
+    std::istringstream in(std::move(file.bytes));
+    return openSavedGame(game, in);
 }
 
 }  // namespace reikoboy

@@ -1,6 +1,9 @@
 #include "Settings.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace reikoboy {
 
@@ -8,15 +11,43 @@ namespace {
 const QString kApplication = QStringLiteral("Рейкобой");
 const QString kBackgroundKey = QStringLiteral("Settings/Фон");
 
+// Two short values never need more: a larger store is no store of ours, and reading it
+// would cost seconds and hundreds of megabytes at every start.
+constexpr qint64 kLargestStore = 1 << 20;
+
+enum class StoreFile { Usable, Oversized, Unusable };
+
+// Looked at before QSettings opens it, which would read the whole file, and wait for ever
+// on a FIFO.
+StoreFile storeFile() {
+    QFileInfo file(settingsFileName());
+    if (!file.exists()) return StoreFile::Usable;
+    if (!file.isFile()) return StoreFile::Unusable;
+    return file.size() > kLargestStore ? StoreFile::Oversized : StoreFile::Usable;
+}
+
 }  // namespace
 
+QString settingsFileName() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           kApplication + QLatin1Char('/') + kApplication + QStringLiteral(".ini");
+}
+
 StoredSettings readSettings(const QString& soundKey) {
+    if (storeFile() != StoreFile::Usable) return {};  // as if there were none
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
     return {settings.value(kBackgroundKey).toString(),
             settings.value(QStringLiteral("Settings/") + soundKey).toString()};
 }
 
 void writeSettings(const QString& soundKey, const QString& soundValue, const QString& background) {
+    switch (storeFile()) {
+        case StoreFile::Usable: break;
+        case StoreFile::Oversized:
+            if (!QFile::remove(settingsFileName())) return;  // a fresh store in its place
+            break;
+        case StoreFile::Unusable: return;  // a folder or a device stays untouched
+    }
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
     settings.setValue(QStringLiteral("Settings/") + soundKey, soundValue);
     settings.setValue(kBackgroundKey, background);

@@ -12,7 +12,12 @@ struct StoredSettings {
     QString sound;  // as stored: "0" on, "1" off; may be empty or anything else
 };
 
+// A store file over 1 MB, or one that is not a regular file, counts as absent; closing
+// replaces an oversized one with a fresh store.
 StoredSettings readSettings(const QString& soundKey);
 void writeSettings(const QString& soundKey, const QString& soundValue, const QString& background);
+
+// Where the store lies: the user's configuration folder, "Рейкобой/Рейкобой.ini" (the INI format's name).
+QString settingsFileName();
 
 }  // namespace reikoboy

@@ -18,6 +18,10 @@ public:
 
     // Shows `picture` stretched over the whole area; a null image changes nothing.
     void setBackground(const QImage& picture);
+    // Reads the picture file and shows it when it arrives; a metafile arrives later, from its
+    // helper process, and the window goes on meanwhile. A file that is no picture changes nothing.
+    void showPictureFile(const QString& fileName);
+    bool pictureArriving() const;
     const QPixmap& background() const { return stretched_; }
 
 signals:
@@ -29,6 +33,7 @@ protected:
 
 private:
     QPixmap stretched_;
+    class BackgroundLoader* loader_ = nullptr;
 };
 
 }  // namespace reikoboy

@@ -8,8 +8,6 @@
 #include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
-#include <fstream>
 #include <cmath>
 
 #include "BoardKeyboard.h"
@@ -24,6 +22,7 @@
 #include "persist/DataFiles.h"
 #include "persist/SavedGame.h"
 #include "persist/Settings.h"
+#include "persist/WholeFile.h"
 #include "sound/SoundPlayer.h"
 
 namespace reikoboy {
@@ -339,7 +338,7 @@ bool Form1::askEndOfGame(const std::string& text) {
 // ---------------------------------------------------------------- background and hints
 
 void Form1::paintBackground(const QString& file) {
-    surface_->setBackground(readPictureFile(file, surface_->size()));
+    surface_->showPictureFile(file);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -419,9 +418,9 @@ void Form1::Op() {
     if (CommonDialog1.exec() != QDialog::Accepted || CommonDialog1.selectedFiles().isEmpty()) return;
     CommonDialog1FileName = CommonDialog1.selectedFiles().first();
     if (CommonDialog1FileName.isEmpty()) return;
-    std::ifstream file(QFile::encodeName(CommonDialog1FileName).toStdString(), std::ios::binary);
-    if (!file) return;  // a file that cannot be opened at all changes nothing
-    if (openSavedGame(game_, file) != ReadResult::Ok) {
+    ReadResult read = openSavedGameFile(game_, QFile::encodeName(CommonDialog1FileName).toStdString());
+    if (read == ReadResult::CannotOpen) return;  // a file that cannot be opened at all changes nothing
+    if (read != ReadResult::Ok) {
         QMessageBox::critical(this, QString::fromUtf8(kNotASavedGameTitle),
                               QString::fromUtf8(kNotASavedGame));
     }
@@ -444,13 +443,8 @@ bool Form1::sa2() {
     QString name = CommonDialog1.selectedFiles().first();
     if (name.isEmpty()) return true;
     CommonDialog1FileName = name;
-    // The whole file or nothing: written beside the old one and renamed over it.
-    QSaveFile file(name);
-    std::string bytes = writeSavedGame(game_.state());
-    bool saved = file.open(QIODevice::WriteOnly) &&
-                 file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.commit();
+    bool saved = writeWholeFile(name, QByteArray::fromStdString(writeSavedGame(game_.state())));
     if (!saved) {
-        file.cancelWriting();
         QMessageBox::warning(this, kTitle,
                              QStringLiteral("Не удалось записать файл «%1». Игра не сохранена.").arg(name));
     }

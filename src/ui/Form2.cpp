@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "HelpBrowser.h"
 #include "ScreenCentre.h"
 #include "persist/DataFiles.h"
 
@@ -18,7 +19,7 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     setFixedSize(570, 390);
     centreOnScreen(this);
 
-    WebBrowser1 = new QTextBrowser(this);
+    WebBrowser1 = new HelpBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setGeometry(0, 0, 569, 353);
     WebBrowser1->setOpenLinks(true);

@@ -1,19 +1,21 @@
 #include "PictureFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
+#include <memory>
 
-#include "metafile/MetafileKind.h"
+#include "PictureGate.h"
+#include "persist/RegularFile.h"
 
 namespace reikoboy {
 
 namespace {
 
-constexpr int kMetafileMilliseconds = 3000;
 constexpr qint64 kLargestMetafile = 32 << 20;
 
 // The helper lies beside the game in the build, and in its own folder once installed.
@@ -26,43 +28,74 @@ QString metafileHelper() {
     return {};
 }
 
-// Draws a metafile in the helper process; a helper that fails or takes too long is stopped
-// and the picture counts as unreadable.
-QImage drawMetafile(const QByteArray& bytes, QSize size) {
-    QString helper = metafileHelper();
-    if (helper.isEmpty()) return {};
-    QProcess process;
-    process.start(helper, {QString::number(size.width()), QString::number(size.height())});
-    if (!process.waitForStarted(kMetafileMilliseconds)) return {};
-    process.write(bytes);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(kMetafileMilliseconds)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return {};
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return {};
-    QImage picture;
-    picture.loadFromData(process.readAllStandardOutput(), "PNG");
-    return picture;
-}
+QSize helperSize(QSize size) { return size.isEmpty() ? QSize(634, 408) : size; }
 
 }  // namespace
 
-QImage readPictureFile(const QString& fileName, QSize metafileSize) {
-    if (fileName.isEmpty()) return {};
-    QImageReader reader(fileName);
-    reader.setDecideFormatFromContent(true);
+QImage decodeRasterPicture(const QByteArray& bytes) {
+    PictureGate gate = choosePictureRoute(std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (gate.route != PictureRoute::Decode) return {};
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, gate.format);
+    reader.setDecideFormatFromContent(false);
     reader.setAutoTransform(true);
-    QImage picture = reader.read();
-    if (!picture.isNull()) return picture;
+    return reader.read();
+}
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestMetafile) return {};
-    QByteArray bytes = file.readAll();
-    if (metafileKind(std::string_view(bytes.constData(), size_t(bytes.size()))) == MetafileKind::None)
+PictureBytes readPictureBytes(const QString& fileName) {
+    if (fileName.isEmpty()) return {};
+    FileBytes file = readRegularFile(QFile::encodeName(fileName).toStdString(), kLargestPicture);
+    if (!file.ok()) return {};
+    PictureGate gate = choosePictureRoute(file.bytes);
+    PictureBytes picture;
+    if (gate.route == PictureRoute::Metafile && qint64(file.bytes.size()) <= kLargestMetafile) {
+        picture.bytes = QByteArray::fromStdString(file.bytes);
+        picture.metafile = true;
+    } else if (gate.route == PictureRoute::Decode) {
+        picture.bytes = QByteArray::fromStdString(file.bytes);
+        picture.decoded = decodeRasterPicture(picture.bytes);
+        if (picture.decoded.isNull()) picture.bytes.clear();
+    }
+    return picture;
+}
+
+QProcess* startMetafileHelper(const QByteArray& bytes, QSize size, QObject* parent) {
+    QString helper = metafileHelper();
+    if (helper.isEmpty()) return nullptr;
+    size = helperSize(size);
+    auto* process = new QProcess(parent);
+    process->setProgram(helper);
+    process->setArguments({QString::number(size.width()), QString::number(size.height())});
+    QObject::connect(process, &QProcess::started, process, [process, bytes] {
+        process->write(bytes);
+        process->closeWriteChannel();
+    });
+    process->start();
+    return process;
+}
+
+QImage metafileHelperPicture(QProcess& helper) {
+    if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0) return {};
+    QImage picture;
+    picture.loadFromData(helper.readAllStandardOutput(), "PNG");
+    return picture;
+}
+
+QImage readPictureFile(const QString& fileName, QSize metafileSize) {
+    PictureBytes picture = readPictureBytes(fileName);
+    if (!picture.metafile) return picture.decoded;
+    // A helper that fails or takes too long is stopped and the picture counts as unreadable.
+    QProcess* helper = startMetafileHelper(picture.bytes, metafileSize, nullptr);
+    if (!helper) return {};
+    std::unique_ptr<QProcess> owned(helper);
+    if (!helper->waitForFinished(kMetafileMilliseconds)) {
+        helper->kill();
+        helper->waitForFinished(1000);
         return {};
-    return drawMetafile(bytes, metafileSize.isEmpty() ? QSize(634, 408) : metafileSize);
+    }
+    return metafileHelperPicture(*helper);
 }
 
 }  // namespace reikoboy

@@ -62,6 +62,17 @@ from-refused)
     run '' --from "$work/missing.sav"
     [ "$rc" -eq 3 ] || fail "missing file gave exit $rc"
     ;;
+from-midway)
+    # Saved while rail 5 slid back home, 20 pixels short: opened, the slide runs to its end.
+    run ''
+    awk 'NR==11{print "76\r"; next} {print}' "$work/out" >"$work/midway.sav"
+    run 'Command1 3\n' --from "$work/midway.sav"
+    [ "$rc" -eq 0 ] || fail "exit $rc: $(cat "$work/err")"
+    [ "$(sed -n 11p "$work/out")" = $'56\r' ] || fail "rail 5 Left: $(sed -n 11p "$work/out")"
+    awk 'NR==11{print "74\r"; next} {print}' "$work/midway.sav" >"$work/between.sav"
+    run '' --from "$work/between.sav"
+    [ "$rc" -eq 3 ] || fail "a rail between the animation's steps gave exit $rc"
+    ;;
 question)
     # Blue's last chip waits over rail 5 with fifteen gone; a left slide of rail 5 ends the game.
     run ''

@@ -201,6 +201,7 @@ TEST_F(Form1Test, MetafilesAreDrawnByTheHelperAndStretched) {
         storeSettings(QDir::current().absoluteFilePath(name), {});
         Form1 w;
         w.show();
+        waitForBackground(w);
         QImage shown = w.surface()->grab().toImage();
         // Two spots of bare background, between the rails' ends and their buttons.
         EXPECT_GT(QColor(shown.pixel(48, 300)).red(), 200) << name;
@@ -219,6 +220,7 @@ TEST_F(Form1Test, ABrokenMetafileIsNoPictureAndTheGameGoesOn) {
     storeSettings(QDir::current().absoluteFilePath("broken.emf"), {});
     Form1 w;
     w.show();
+    waitForBackground(w);
     EXPECT_TRUE(w.surface()->background().isNull());
     click(w, "Command1_3");
     EXPECT_EQ(w.game().state().Image5[0].Top, 97);

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "ui/BoardSurface.h"
 #include "ui/Form1.h"
 
 namespace reikoboy::testing {
@@ -25,6 +26,14 @@ inline void settle(const Form1& window) {
     clock.start();
     while (window.game().state().animating() && clock.elapsed() < 10000) QTest::qWait(5);
     ASSERT_FALSE(window.game().state().animating()) << "the board did not settle";
+}
+
+// A metafile background arrives from its helper process after the window has appeared.
+inline void waitForBackground(const Form1& window) {
+    QElapsedTimer clock;
+    clock.start();
+    while (window.surface()->pictureArriving() && clock.elapsed() < 10000) QTest::qWait(5);
+    ASSERT_FALSE(window.surface()->pictureArriving()) << "the helper never delivered";
 }
 
 #define REIKOBOY_STORE(name)                                                                  \

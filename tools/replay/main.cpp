@@ -6,7 +6,6 @@
 // "Command4 I" (I 0..3), "Command5" or "Nova"; blank lines and lines starting with '#' are
 // skipped. After each move every animation runs to its end. Exit codes: 0 success, 2 a bad or
 // refused move line, 3 a file refused by --from, 1 a bad command line.
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -75,15 +74,16 @@ int main(int argc, char** argv) {
     Game game(host);
     game.formLoad("", "");  // an empty settings store
     if (haveFrom) {
-        std::ifstream file(from, std::ios::binary);
-        if (!file) {
+        ReadResult read = openSavedGameFile(game, from);
+        if (read == ReadResult::CannotOpen) {
             std::cerr << from << ": не удалось открыть файл\n";
             return 3;
         }
-        if (openSavedGame(game, file) != ReadResult::Ok) {
+        if (read != ReadResult::Ok) {
             std::cerr << kNotASavedGame << '\n';
             return 3;
         }
+        game.finishAnimation();  // a game saved mid-animation settles before the first move
     }
 
     std::string line;

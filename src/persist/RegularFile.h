@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Reading a whole file the game did not make itself (a saved game, a picture, a help page):
+// only a regular file of a sane size is read, so a device, a FIFO or a folder can neither
+// block the game, nor fill its memory, nor throw. Standard C++ and POSIX.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace reikoboy {
+
+inline constexpr std::size_t kLargestSavedGame = 4u << 20;
+inline constexpr std::size_t kLargestHelpFile = 4u << 20;
+inline constexpr std::size_t kLargestPicture = 48u << 20;
+
+struct FileBytes {
+    enum Status {
+        Read,             // `bytes` holds the whole file
+        CannotOpen,       // missing, no permission, a folder
+        NotRegular,       // a device, a FIFO, a socket
+        TooLarge,         // a regular file over the size given
+        ReadFailed,       // the disk failed while reading
+    } status = CannotOpen;
+    std::string bytes;
+
+    bool ok() const { return status == Read; }
+};
+
+// Never blocks on the file (a FIFO is opened without waiting for a writer) and never throws.
+FileBytes readRegularFile(const std::string& name, std::size_t largest) noexcept;
+
+}  // namespace reikoboy
