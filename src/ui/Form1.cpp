@@ -1,7 +1,6 @@
 #include "Form1.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QSessionManager>
 #include <QLayout>
 #include <QMenuBar>
@@ -13,16 +12,11 @@
 #include "BoardKeyboard.h"
 #include "BoardNames.h"
 #include "BoardSurface.h"
-#include "Form2.h"
-#include "Form3.h"
 #include "PictureButton.h"
 #include "PictureControl.h"
 #include "PictureFile.h"
 #include "Pictures.h"
-#include "persist/DataFiles.h"
-#include "persist/SavedGame.h"
 #include "persist/Settings.h"
-#include "persist/WholeFile.h"
 #include "sound/SoundPlayer.h"
 
 namespace reikoboy {
@@ -41,20 +35,11 @@ const QString kHintRight = QStringLiteral("Нажмите что бы перед
 const QString kHintDrumUp = QStringLiteral("Нажмите чтобы крутануть барабан вверх.");
 const QString kHintDrumDown = QStringLiteral("Нажмите чтобы крутануть барабан вниз.");
 const QString kHintPass = QStringLiteral("Нажмите если хотите передать ход сопернику.");
-const QString kTitle = QStringLiteral("Рейкобой");
+const QString kTitle = QString::fromUtf8(kWindowTitle);
 
 QColor fromBgr(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 int pixel(float position) { return static_cast<int>(std::lrint(position)); }
-
-// "description|patterns|description|patterns..." as the file dialog's filters.
-QStringList nameFilters(const QString& filter) {
-    QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
-    return filters;
-}
 
 QLabel* makeLabel(const QString& name, const QString& caption, QRect place, double points,
                   QWidget* parent) {
@@ -361,140 +346,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return true;  // labels and the status bar keep the last hint
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// ---------------------------------------------------------------- menu commands
-
-void Form1::Nova() {
-    game_.newGame();
-    sync();
-}
-
-void Form1::Son() {
-    game_.sonClick();
-    sync();
-}
-
-void Form1::FonV() {
-    QFileDialog CommonDialog2(this);
-    CommonDialog2.setObjectName(QStringLiteral("CommonDialog2"));
-    CommonDialog2.setFileMode(QFileDialog::ExistingFile);
-    CommonDialog2.setAcceptMode(QFileDialog::AcceptOpen);
-    QStringList filters = nameFilters(QString::fromUtf8(kPictureFilter));
-    CommonDialog2.setNameFilters(filters);
-    CommonDialog2.selectNameFilter(filters.first());
-    if (!CommonDialog2FileName.isEmpty()) {
-        CommonDialog2.selectFile(CommonDialog2FileName);
-    } else {
-        // The first filter shows the pictures that come with the game: start where they lie.
-        QString supplied = dataFolderPath(QStringLiteral("pictures/backgrounds"));
-        if (!supplied.isEmpty()) CommonDialog2.setDirectory(supplied);
-    }
-    if (CommonDialog2.exec() != QDialog::Accepted || CommonDialog2.selectedFiles().isEmpty()) return;
-    QString chosen = CommonDialog2.selectedFiles().first();
-    if (chosen.isEmpty()) return;
-    CommonDialog2FileName = chosen;
-    QImage picture = readPictureFile(chosen, surface_->size());
-    if (picture.isNull()) {
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("Не удалось открыть картинку «%1».").arg(chosen));
-        return;
-    }
-    surface_->setBackground(picture);
-    game_.setBackground(chosen.toStdString());
-}
-
-void Form1::Exit() { close(); }
-
-// ---------------------------------------------------------------- saved games
-
-void Form1::Op() {
-    QFileDialog CommonDialog1(this);
-    CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
-    CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
-    CommonDialog1.setFileMode(QFileDialog::ExistingFile);
-    CommonDialog1.setAcceptMode(QFileDialog::AcceptOpen);
-    CommonDialog1FileName.clear();
-    if (CommonDialog1.exec() != QDialog::Accepted || CommonDialog1.selectedFiles().isEmpty()) return;
-    CommonDialog1FileName = CommonDialog1.selectedFiles().first();
-    if (CommonDialog1FileName.isEmpty()) return;
-    ReadResult read = openSavedGameFile(game_, QFile::encodeName(CommonDialog1FileName).toStdString());
-    if (read == ReadResult::CannotOpen) return;  // a file that cannot be opened at all changes nothing
-    if (read != ReadResult::Ok) {
-        QMessageBox::critical(this, QString::fromUtf8(kNotASavedGameTitle),
-                              QString::fromUtf8(kNotASavedGame));
-    }
-    sync();
-}
-
-void Form1::Sa() { sa2(); }
-
-bool Form1::sa2() {
-    // Never a board in motion: whatever moves now arrives first.
-    game_.finishAnimation();
-    sync();
-    QFileDialog CommonDialog1(this);
-    CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
-    CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
-    CommonDialog1.setAcceptMode(QFileDialog::AcceptSave);
-    CommonDialog1.setFileMode(QFileDialog::AnyFile);
-    if (!CommonDialog1FileName.isEmpty()) CommonDialog1.selectFile(CommonDialog1FileName);
-    if (CommonDialog1.exec() != QDialog::Accepted || CommonDialog1.selectedFiles().isEmpty()) return true;
-    QString name = CommonDialog1.selectedFiles().first();
-    if (name.isEmpty()) return true;
-    CommonDialog1FileName = name;
-    bool saved = writeWholeFile(name, QByteArray::fromStdString(writeSavedGame(game_.state())));
-    if (!saved) {
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("Не удалось записать файл «%1». Игра не сохранена.").arg(name));
-    }
-    return saved;
-}
-
-// ---------------------------------------------------------------- help and about
-
-void Form1::Vhelp() {
-    Form2 help(this);
-    help.exec();
-}
-
-void Form1::Oprog() {
-    Form3 about(this);
-    about.exec();
-}
-
-// ---------------------------------------------------------------- closing
-
-bool Form1::mayClose(bool mayAsk) {
-    bool stay = false;
-    if (game_.state().freshGame == 0 && mayAsk && !agreedToEnd_) {
-        QMessageBox question(QMessageBox::Question, kTitle, QStringLiteral("Хотите сохранить начатую игру?"),
-                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-        question.setObjectName(QStringLiteral("CloseQuestion"));
-        question.setDefaultButton(QMessageBox::Yes);
-        int answer = question.exec();
-        if (answer == QMessageBox::Yes)
-            stay = !sa2();  // a save that failed keeps the game on the screen
-        else if (answer != QMessageBox::No)
-            stay = true;
-    }
-    writeSettings(SonAction->text(), QString::fromStdString(game_.soundSetting()),
-                  QString::fromStdString(game_.state().bgFile));
-    return !stay;
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-    if (mayClose(true))
-        event->accept();
-    else
-        event->ignore();
-}
-
-bool Form1::endOfSession(bool mayAsk) {
-    // The desktop asks before it logs out; once the players agreed, the close that follows
-    // must not ask them a second time.
-    agreedToEnd_ = mayClose(mayAsk);
-    return agreedToEnd_;
 }
 
 }  // namespace reikoboy

@@ -26,6 +26,8 @@ class SoundPlayer;
 // slides one cell in ten ticks, so about 160 ms.
 inline constexpr int kTickMilliseconds = 16;
 
+inline constexpr const char* kWindowTitle = "Рейкобой";
+
 class Form1 : public QMainWindow, private Host {
     Q_OBJECT
 public:
