@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "AudioOutput.h"
 
+#include <cstring>
+
 namespace reikoboy {
 
 std::unique_ptr<AudioOutput> AudioOutput::open() noexcept {
@@ -26,7 +28,11 @@ std::unique_ptr<AudioOutput> AudioOutput::open() noexcept {
     alSourcei(output->source_, AL_SOURCE_RELATIVE, AL_TRUE);
     if (alIsExtensionPresent("AL_SOFT_direct_channels"))
         alSourcei(output->source_, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
-    if (alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
+    // OpenAL Soft 1.19's wave writer, a recording tool, rewrites its header on a pause and, resumed,
+    // records on over it: it is never rested.
+    const ALCchar* name = alcGetString(device, ALC_ALL_DEVICES_SPECIFIER);
+    bool recorder = name && std::strcmp(name, "Wave File Writer") == 0;
+    if (!recorder && alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
         output->pause_ =
             reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device, "alcDevicePauseSOFT"));
         output->resume_ =
