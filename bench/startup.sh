@@ -30,11 +30,20 @@ int main(int argc, char** argv) {
 CPP
 g++ -O2 -fPIC "$work/minimal.cpp" -o "$work/minimal" $(pkg-config --cflags --libs Qt6Widgets)
 
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A display number of its own, far from the low ones that xvfb-run -a and others pick: a second
+# server on the same number takes over its socket, and removes it on leaving.
+display=""
+for n in $(shuf -i 200-899 -n 20); do
+    [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ] || { display=$n; break; }
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+Xvfb :$display -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-exec 5>&-
-until [ -s "$work/display" ]; do sleep 0.05; done
+until [ -S /tmp/.X11-unix/X$display ]; do
+    kill -0 $xvfb 2>/dev/null || { cat "$work/xvfb.log"; exit 1; }
+    sleep 0.05
+done
+echo $display >"$work/display"
 export DISPLAY=:$(cat "$work/display") XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
@@ -51,7 +60,7 @@ measure() {  # measure NAME TITLE DIR COMMAND
         # xdotool's own --sync waits in steps of half a second; asking every 5 ms is finer,
         # and leaves the X server time to let each asker go.
         until xdotool search --onlyvisible --pid $pid --name "^$title\$" >/dev/null 2>&1; do
-            kill -0 $pid 2>/dev/null || { echo "$name did not start: $*" >&2; cat "$work/$name.log" >&2; exit 1; }
+            kill -0 $pid 2>/dev/null || { echo "$name did not start: $*" >&2; cat "$work/$name.log" "$work/xvfb.log" >&2; exit 1; }
             sleep 0.005
         done
         local end=$(date +%s%N)
