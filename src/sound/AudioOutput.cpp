@@ -28,15 +28,15 @@ std::unique_ptr<AudioOutput> AudioOutput::open() noexcept {
     alSourcei(output->source_, AL_SOURCE_RELATIVE, AL_TRUE);
     if (alIsExtensionPresent("AL_SOFT_direct_channels"))
         alSourcei(output->source_, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
-    // OpenAL Soft 1.19's wave writer, a recording tool, rewrites its header on a pause and, resumed,
-    // records on over it: it is never rested.
+    // OpenAL Soft 1.19's wave writer, a recording tool, rewrites its header on a pause and,
+    // resumed, records on over it: it is never rested.
     const ALCchar* name = alcGetString(device, ALC_ALL_DEVICES_SPECIFIER);
     bool recorder = name && std::strcmp(name, "Wave File Writer") == 0;
     if (!recorder && alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
-        output->pause_ =
-            reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device, "alcDevicePauseSOFT"));
-        output->resume_ =
-            reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(device, "alcDeviceResumeSOFT"));
+        void* pause = alcGetProcAddress(device, "alcDevicePauseSOFT");
+        void* resume = alcGetProcAddress(device, "alcDeviceResumeSOFT");
+        output->pause_ = reinterpret_cast<LPALCDEVICEPAUSESOFT>(pause);
+        output->resume_ = reinterpret_cast<LPALCDEVICERESUMESOFT>(resume);
     }
     return output;
 }
