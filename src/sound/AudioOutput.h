@@ -36,6 +36,7 @@ public:
 
     // While nothing plays, the device is paused, so that its mixer does not keep waking up.
     void pauseWhileSilent() noexcept;
+    bool resting() const { return paused_; }
 
 private:
     AudioOutput(ALCdevice* device, ALCcontext* context) : device_(device), context_(context) {}

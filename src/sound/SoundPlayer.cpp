@@ -56,6 +56,8 @@ bool SoundPlayer::loaded(Sound sound) const {
 
 bool SoundPlayer::playing() const { return output_ && output_->playing(); }
 
+bool SoundPlayer::resting() const { return output_ && output_->resting(); }
+
 void SoundPlayer::play(Sound sound) {
     lastPlayed_ = static_cast<int>(sound);
     ++playCount_;

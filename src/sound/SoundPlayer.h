@@ -33,6 +33,7 @@ public:
     bool deviceOpen() const { return output_ != nullptr; }
     bool loaded(Sound sound) const;
     bool playing() const;
+    bool resting() const;
 
 private:
     void pauseWhenSilent();
