@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The size of the game's .deb, installed, and with everything it depends on, beside those of
 # a comparable board game from Debian (four-in-a-row by default), measured in the same run.
-# Nothing of the other game is kept. Usage: bench/package_size.sh [BUILD_DIR] [OTHER_PACKAGE]
+# Nothing of the other game is kept. Then the closure of just the libraries the game's programs
+# link, beside that of Qt 6 Widgets alone; an earlier build (of another commit) may be measured
+# in the same run, for a before and after.
+# Usage: bench/package_size.sh [BUILD_DIR] [OTHER_PACKAGE] [EARLIER_BUILD_DIR]
 set -euo pipefail
 build=$(realpath "${1:-build}")
 other=${2:-four-in-a-row}
+earlier=${3:+$(realpath "$3")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -13,7 +17,6 @@ deb=$(ls "$build"/reikoboy_*.deb | head -1)
 (cd "$work" && apt-get download -q "$other" >/dev/null 2>&1) || { echo "cannot download $other"; exit 1; }
 other_deb=$(ls "$work"/*.deb | head -1)
 
-installed_kb() { apt-cache show --no-all-versions "$1" 2>/dev/null | sed -n 's/^Installed-Size: //p' | head -1; }
 # Every package a list of dependencies pulls in, recursively, without recommendations.
 closure() {
     apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
@@ -22,16 +25,47 @@ closure() {
 direct_depends() {  # the package names of a .deb's Depends field
     dpkg-deb -f "$1" Depends | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g; s/:any//' | grep -v '^$' | sort -u
 }
+sizes() {  # the number of packages given and their summed Installed-Size in kB
+    local total=0
+    [ $# -gt 0 ] && total=$(apt-cache show --no-all-versions "$@" 2>/dev/null |
+        awk '/^Installed-Size:/ {sum += $2} END {print sum + 0}')
+    echo "$# $total"
+}
+linked_packages() {  # the packages holding the shared libraries a build's programs load
+    local libraries
+    libraries=$(for program in "$1"/bin/reikoboy "$1"/bin/reikoboy-metafile; do ldd "$program"; done |
+        awk '$2 == "=>" && $3 ~ /^\// {print $3}' | sort -u)
+    # dpkg knows each file by the one path its package lists: /lib or /usr/lib, link or file.
+    for library in $libraries; do
+        local real=$(realpath "$library")
+        for path in "$library" "/usr$library" "${library#/usr}" "$real" "/usr$real" "${real#/usr}"; do
+            dpkg -S "$path" 2>/dev/null && break
+        done
+    done | cut -d: -f1 | sort -u
+}
+qt_widgets_kb=0
+libraries() {  # libraries NAME PACKAGES...
+    local name=$1 count total; shift
+    read -r count total <<<"$(sizes $(closure "$@"))"
+    [ "$qt_widgets_kb" -eq 0 ] && qt_widgets_kb=$total
+    printf '%-24s linked from %2d packages   closure: %3d packages, %8d kB (%s of Qt 6 Widgets)\n' \
+        "$name" "$#" "$count" "$total" "$(awk -v a="$total" -v b="$qt_widgets_kb" 'BEGIN{printf "%.3fx", a / b}')"
+}
 report() {  # report NAME DEB
-    local name=$1 file=$2 own packages total=0 size
+    local name=$1 file=$2 own packages total=0
     own=$(dpkg-deb -f "$file" Installed-Size)
     packages=$(closure $(direct_depends "$file"))
-    for p in $packages; do
-        size=$(installed_kb "$p")
-        total=$((total + ${size:-0}))
-    done
+    read -r _ total <<<"$(sizes $packages)"
     printf '%-16s .deb %7d kB   installed %7d kB   dependencies: %3d packages, %8d kB\n' \
         "$name" $(($(stat -c %s "$file") / 1024)) "$own" "$(echo "$packages" | wc -w)" "$total"
 }
 report reikoboy "$deb"
+if [ -n "$earlier" ]; then
+    (cd "$earlier" && cpack -G DEB >/dev/null)
+    report "reikoboy (earlier)" "$(ls "$earlier"/reikoboy_*.deb | head -1)"
+fi
 report "$other" "$other_deb"
+
+libraries "Qt 6 Widgets alone" libqt6widgets6
+libraries "the game's libraries" $(linked_packages "$build")
+if [ -n "$earlier" ]; then libraries "earlier build's libraries" $(linked_packages "$earlier"); fi

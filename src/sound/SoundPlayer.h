@@ -1,32 +1,46 @@
-// Plays the game's four sounds from the current directory, one at a time: a new sound cuts off
-// the one before. A missing file or no audio device is simply silent.
+// Plays the game's four sounds, one at a time: a new sound cuts off the one before. The files
+// are read once, when the player starts; a missing or broken file, or no audio device, is
+// simply silent.
 #pragma once
 
 #include <QObject>
-#include <QSoundEffect>
-#include <array>
+#include <QTimer>
+#include <memory>
 
 #include "game/Host.h"
 
 namespace reikoboy {
 
+class AudioOutput;
+
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
+    // Opening the audio device waits for the event loop, so that it never holds up the window.
     explicit SoundPlayer(QObject* parent = nullptr);
+    ~SoundPlayer() override;
 
-    // The files are opened when the player is made, so that playing does no file work.
     void play(Sound sound);
+
+    // Opens the device and reads the four files into it; once only. Also done by the first play.
+    void start();
 
     static const char* fileName(Sound sound);
     // What was last asked of the player; for the tests.
     int lastPlayed() const { return lastPlayed_; }
     int playCount() const { return playCount_; }
-    const QSoundEffect& effect(Sound sound) const { return *effects_[static_cast<int>(sound)]; }
+    // Whether an audio device is open, and whether it holds `sound`; for the tests.
+    bool deviceOpen() const { return output_ != nullptr; }
+    bool loaded(Sound sound) const;
+    bool playing() const;
+    bool resting() const;
 
 private:
-    std::array<QSoundEffect*, 4> effects_{};
-    QSoundEffect* playing_ = nullptr;
+    void pauseWhenSilent();
+
+    std::unique_ptr<AudioOutput> output_;
+    bool started_ = false;
+    QTimer silence_;  // runs only while a sound plays
     int lastPlayed_ = -1;
     int playCount_ = 0;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the game from BUILD_DIR into a temporary prefix, starts it from its menu entry in a
 # real X server (Xvfb), and plays it with xdotool as a player would: a short game by mouse,
-# saving with F4, opening with F3, help with F1, closing through the File menu. The saved files
+# saving with F4, opening with F3, help with F1, closing through the File menu. It is started
+# in another folder than its data, and must still be heard and show its help. The saved files
 # must equal what reikoboy-replay writes for the same moves. Screenshots of every stage are
 # left in OUT_DIR. Usage: play_installed_game.sh BUILD_DIR OUT_DIR
 set -euo pipefail
@@ -56,8 +57,11 @@ done
 stage="X server"
 start_x_server "$work"
 
-# --- starting from the menu entry, in the home folder as a desktop does
+# --- starting from the menu entry, in the home folder as a desktop does; OpenAL Soft's wave
+# writer stands in for the sound card and records what a player would hear
 stage="start from the menu entry"
+printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$work/heard.wav" >"$work/alsoft.conf"
+export ALSOFT_CONF=$work/alsoft.conf
 (cd "$HOME" && exec $exec_line) >"$work/game.log" 2>&1 &
 game=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game" --name '^Рейкобой$' | head -1) ||
@@ -186,6 +190,14 @@ wait "$game" || fail "the game exited with status $?"
 game=""
 printf '%s\n' "${played[@]}" | "$build/bin/reikoboy-replay" >"$work/replayed-last.sav" || fail "replay refused the moves"
 cmp "$work/last.sav" "$work/replayed-last.sav" || fail "the game saved on closing differs from the replayed one"
+
+stage="sounds"
+# The home folder holds no sounds: what was heard came from the installed data folder. The
+# recording's samples follow its 68-byte header; silence is all zero bytes.
+[ -s "$work/heard.wav" ] || fail "nothing was recorded from the game's sound device"
+samples=$(($(stat -c %s "$work/heard.wav") - 68))
+cmp -s <(tail -c "$samples" "$work/heard.wav") <(head -c "$samples" /dev/zero) &&
+    fail "the game played only silence"
 
 stage="settings"
 grep -q '^\[Settings\]' "$settings" || fail "no [Settings] section: $(cat "$settings")"

@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "SoundFile.h"
+
+#include <fcntl.h>
+#include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <memory>
+
+namespace reikoboy {
+namespace {
+
+struct FileCloser {
+    void operator()(SNDFILE* file) const { sf_close(file); }
+};
+
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) close(fd);
+    }
+};
+
+// libsndfile plays a cut-off WAV up to where it ends; a file shorter than its own RIFF header
+// says is damaged, and a damaged sound stays silent.
+bool riffCutShort(int fd, long long fileSize) {
+    unsigned char header[8];
+    if (pread(fd, header, sizeof header, 0) != ssize_t(sizeof header)) return false;
+    if (std::memcmp(header, "RIFF", 4) != 0) return false;
+    unsigned long long riffSize = header[4] | header[5] << 8 | header[6] << 16 |
+                                  static_cast<unsigned long long>(header[7]) << 24;
+    return riffSize + 8 > static_cast<unsigned long long>(fileSize);
+}
+
+std::optional<DecodedSound> decode(int fd, long long fileSize) {
+    if (riffCutShort(fd, fileSize)) return std::nullopt;
+    SF_INFO info{};
+    // libsndfile closes nothing it did not open: the descriptor stays ours.
+    std::unique_ptr<SNDFILE, FileCloser> file(sf_open_fd(fd, SFM_READ, &info, SF_FALSE));
+    if (!file) return std::nullopt;
+    if (info.channels < 1 || info.channels > 2) return std::nullopt;
+    if (info.samplerate < 8000 || info.samplerate > 192000) return std::nullopt;
+    if (info.frames <= 0 || info.frames > sf_count_t(info.samplerate) * kLongestSoundSeconds)
+        return std::nullopt;
+    DecodedSound sound;
+    sound.channels = info.channels;
+    sound.sampleRate = info.samplerate;
+    sound.samples.resize(std::size_t(info.frames) * std::size_t(info.channels));
+    sf_count_t read = sf_readf_short(file.get(), sound.samples.data(), info.frames);
+    if (read != info.frames || sf_error(file.get()) != SF_ERR_NO_ERROR) return std::nullopt;
+    return sound;
+}
+
+}  // namespace
+
+std::optional<DecodedSound> readSoundFile(const std::string& path) noexcept {
+    try {
+        // Non-blocking, so that a FIFO or a device named like a sound cannot hold up the game.
+        Descriptor file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+        if (file.fd < 0) return std::nullopt;
+        struct stat status {};
+        if (fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0 ||
+            status.st_size > kLargestSoundFile)
+            return std::nullopt;
+        return decode(file.fd, status.st_size);
+    } catch (...) {  // out of memory: the sound stays silent, the game goes on
+        return std::nullopt;
+    }
+}
+
+}  // namespace reikoboy
