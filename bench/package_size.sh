@@ -12,8 +12,12 @@ earlier=${3:+$(realpath "$3")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-(cd "$build" && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/reikoboy_*.deb | head -1)
+# The .deb as Debian builds it, from the committed tree (tests left to the test command).
+top=$(cd "$(dirname "$0")/.." && pwd)
+git clone -q "$top" "$work/source"
+(cd "$work/source" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b >"$work/deb.log" 2>&1) ||
+    { tail -20 "$work/deb.log"; exit 1; }
+deb=$(ls "$work"/reikoboy_*.deb | head -1)
 (cd "$work" && apt-get download -q "$other" >/dev/null 2>&1) || { echo "cannot download $other"; exit 1; }
 other_deb=$(ls "$work"/*.deb | head -1)
 
@@ -60,7 +64,8 @@ report() {  # report NAME DEB
         "$name" $(($(stat -c %s "$file") / 1024)) "$own" "$(echo "$packages" | wc -w)" "$total"
 }
 report reikoboy "$deb"
-if [ -n "$earlier" ]; then
+# An earlier build of the days when CPack made the package.
+if [ -n "$earlier" ] && [ -f "$earlier/CPackConfig.cmake" ]; then
     (cd "$earlier" && cpack -G DEB >/dev/null)
     report "reikoboy (earlier)" "$(ls "$earlier"/reikoboy_*.deb | head -1)"
 fi

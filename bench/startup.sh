@@ -93,5 +93,5 @@ ALSOFT_CONF="$work/no-output.conf" measure device "Рейкобой" "$top/data"
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 entry=$work/prefix/share/applications/org.example.Reikoboy.desktop
-measure installed "Рейкобой" "$(sed -n 's/^Path=//p' "$entry")" \
-    "$work/prefix/bin/$(sed -n 's/^Exec=//p' "$entry")"
+mkdir -p "$work/home"
+measure installed "Рейкобой" "$work/home" "$(sed -n 's/^Exec=//p' "$entry")"
