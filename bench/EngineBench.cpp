@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Speed of the rules and of the saved-game text: settled moves per second, the cost of one
 // animation tick (and its heap allocations, which must be none), reading and writing a game.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The size of the game's .deb, installed, and with everything it depends on, beside those of
 # a comparable board game from Debian (four-in-a-row by default), measured in the same run.
 # Nothing of the other game is kept. Then the closure of just the libraries the game's programs

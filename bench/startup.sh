@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Start-up, memory and idle CPU of the game under Xvfb, side by side with a minimal Qt
 # Widgets window built here: the game from the build, and the game installed into a
 # temporary prefix and started as its menu entry says. An earlier build (of another commit)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A newcomer's machine, made anew for every run: a minimal Debian 12 (debootstrap, from the
 # archive this machine's apt uses) with the committed checkout copied in. Inside it the README's
 # test command runs, then the .deb is built and checked with lintian. A second fresh Debian 12

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what the game and its tests need, as debian/control declares it (Build-Depends, the
 # test tools included), when anything is missing. As root, or through sudo.
 set -euo pipefail

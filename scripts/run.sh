@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the game and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

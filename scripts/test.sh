@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds everything and runs every test with CTest, then builds the game and its tests again
 # with AddressSanitizer and UndefinedBehaviorSanitizer and runs them once more.
 # Under CI (CI=true) warnings are errors.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The board's geometry and the rails' start pattern: columns, levels and pixels of the window.
 #pragma once
 

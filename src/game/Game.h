@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The rules of one game: start-up, new game, the moves behind the board buttons, the three
 // animations tick by tick, falling, scoring and the end of a game. Standard C++, no windows:
 // the window shows `state()` and routes every click and tick here.

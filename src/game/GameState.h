@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Everything one game is made of: the game variables and the control properties that carry
 // state (rail and chip positions, the drum picture, the labels, the board buttons, the timers),
 // under the names the program has always given them. Plain data; the rules live in Game.

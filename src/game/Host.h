@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the game asks of its surroundings: a sound, and the question at the end of a game.
 #pragma once
 

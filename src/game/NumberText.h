@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading a number from text the way the game's files and settings write them:
 // an optional sign, digits with an optional "." fraction, an optional exponent; nothing else.
 #pragma once

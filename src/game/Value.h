@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A saved game variable: a small integer that remembers whether it was ever assigned.
 // A never-set value behaves as 0 in every rule and is written to a saved game as nothing.
 #pragma once

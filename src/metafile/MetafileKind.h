@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Telling a Windows metafile by its first bytes: an enhanced one (EMF) or an old one (WMF,
 // with or without the placeable header).
 #pragma once

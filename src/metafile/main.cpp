@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // reikoboy-metafile: turns a WMF or EMF picture into a PNG of a given size.
 //
 //   reikoboy-metafile WIDTH HEIGHT < picture > picture.png

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the game finds its own files (sounds, help, the supplied pictures): the current
 // directory first, as the game always looked, then the data folder installed with the program.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The saved-game text file: 212 lines, 244 comma-separated values, CRLF line ends.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The order of the 244 values of a saved game, written once for both writing and reading.
 // A visitor receives each value with its kind and range, and the line breaks between them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The two options that outlive a run, in the platform's per-user settings store:
 // application "Рейкобой", section "Settings", keys "Фон" (background) and the sound switch,
 // whose key is the sound menu item's caption.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Plays the game's four sounds, one at a time: a new sound cuts off the one before. The files
 // are read once, when the player starts; a missing or broken file, or no audio device, is
 // simply silent.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's inner area: 634 x 408 pixels under the menu bar, the board's coordinate space.
 // It shows the background picture stretched over itself and keeps it between paints.
 #pragma once

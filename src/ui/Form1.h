@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window: the board as widgets over the game model. Every click, tick and menu
 // command goes to the Game; afterwards the window copies the game's state onto its widgets.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's menu commands: new game, sound, background, saving and opening, help, About,
 // and the closing dialogue.
 #include <QCloseEvent>

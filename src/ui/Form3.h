@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The About window: the rails in their start pattern, the credit line, and the e-mail address
 // that behaves like a link (underlined under the mouse, a click opens a new message).
 #pragma once

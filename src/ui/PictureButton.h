@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A board button: a small picture on a button face, its pressed form while held down, and the
 // disabled face while disabled. It tells when the mouse moves over it, for the status bar hint.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A picture on the board (a rail, a chip, the drum), drawn stretched to its size.
 // Rails and the drum let the mouse through to the window; chips keep it, so a hint stays.
 #pragma once

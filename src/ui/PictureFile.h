@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading a picture file chosen by the player, recognised by its content and never by its
 // extension: JPEG, GIF, BMP/DIB and PNG directly, WMF and EMF through a short-lived helper.
 // Only a regular file of a picture's size is read; every other file is no picture.

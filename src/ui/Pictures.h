@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's pictures, compiled in as resources; the 2x drawings are used on HiDPI screens.
 #pragma once
 

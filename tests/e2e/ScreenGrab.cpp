@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Saves the whole X screen as a PNG, for the end-to-end test's pictures of each stage; or counts
 // the coloured pixels of a part of the screen, to tell a page with pictures from plain text.
 // Usage: reikoboy-screengrab FILE.png

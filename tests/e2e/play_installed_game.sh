@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the game from BUILD_DIR into a temporary prefix, starts it from its menu entry in a
 # real X server (Xvfb), and plays it with xdotool as a player would: a short game by mouse,
 # saving with F4, opening with F3, help with F1, closing through the File menu. It is started

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # On a machine where the game was installed from its .deb: starts it under Xvfb the two ways a
 # player does, from its menu entry (in the home folder, as a desktop starts it) and by name from
 # a terminal in another folder, checks that its window appears, opens the help and closes the

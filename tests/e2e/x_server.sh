@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A real X server of our own for a test script, found by display number, with a player's
 # private folders; sourced. start_x_server WORK_DIR sets DISPLAY, HOME, XDG_* and $xvfb (its
 # process id); the calling script defines fail and kills $xvfb when it ends.

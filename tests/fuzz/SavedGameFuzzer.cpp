@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // libFuzzer target: any bytes at all, opened as a saved game. It must never crash, read out of
 // bounds, or leave a half-opened game: a refused file leaves the game exactly as it was, and
 // an accepted one, played on, only ever saves files that open again.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the saved-game fuzzer with clang (AddressSanitizer, UndefinedBehaviorSanitizer) and
 # runs it. Usage: run_fuzzer.sh SOURCE_DIR WORK_DIR [libFuzzer options...]
 set -euo pipefail

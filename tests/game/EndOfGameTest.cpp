@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The sixteenth chip leaving the board: the result, the question and what each answer does.
 #include "GameTestSupport.h"
 

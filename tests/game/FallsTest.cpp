@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Rail slides and the chips that fall after them, tick by tick.
 #include "GameTestSupport.h"
 

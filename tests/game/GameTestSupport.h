@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Shared pieces of the game tests: a host that records what the game asked of it, and a
 // game that plays move strings ("Command1 3; Command2 2") the way players click them.
 #pragma once

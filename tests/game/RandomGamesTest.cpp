@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Seeded random games between two players who click any offered button: after every settled
 // move the board must be a possible board, and the offered buttons exactly the legal moves.
 #include <random>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Start-up, a new game, and how the board buttons follow the turn rules.
 #include "GameTestSupport.h"
 

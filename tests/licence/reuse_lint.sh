@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Every file of the project says whose it is and under which licence: `reuse lint` on the
 # source tree. In a git checkout reuse skips what git ignores (the build folders); in an
 # unpacked copy without git, the build folders are left out by hand.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The saved-game file: the exact bytes saving writes, reading them back, and refusing
 // every file that is not a complete, valid saved game without touching the game.
 #include <gtest/gtest.h>

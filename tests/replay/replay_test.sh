@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end runs of reikoboy-replay: exit codes, trace lines and the bytes it writes.
 # Usage: replay_test.sh REPLAY_BINARY CASE
 set -u

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Saving, opening and closing through the real dialogs, the help window and the About window.
 // A modal dialog is answered by finding it as the active modal widget once it is up.
 #include <QAction>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real main window on the offscreen platform: its controls, clicks, hints, menus,
 // background, settings and sound requests.
 #include <QAction>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A GIF written byte by byte, since Qt reads GIF but cannot write it: 200 x 100, red on the
 // left half and blue on the right. The LZW stream restarts after every two pixels, so its
 // codes stay three bits wide and no compression table is needed.

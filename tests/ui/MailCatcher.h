@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Stands in for the desktop's mail program: keeps the last mailto address it was asked to open.
 #pragma once
 

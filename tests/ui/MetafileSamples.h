@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Small Windows metafiles written byte by byte, for the background tests: a 200 x 100 picture,
 // red on the left half and blue on the right.
 #pragma once

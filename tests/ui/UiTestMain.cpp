@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Runs the window tests on Qt's offscreen platform, with a settings store and a current
 // directory of their own, so that no test touches the player's files.
 #include <gtest/gtest.h>

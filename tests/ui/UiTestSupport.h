@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Helpers of the window tests: finding controls by name, waiting for the board to settle,
 // and writing the settings store before a window starts.
 #pragma once

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Checks that every link, picture and stylesheet named in the help pages
 points at a file that is really there.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Draws the calm, low-contrast pictures that can lie behind the whole board.
 

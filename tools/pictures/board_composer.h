@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Lays the pictures out as the game window shows them, for previews and help pages.
 

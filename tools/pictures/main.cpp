@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // reikoboy-pictures: draws every picture of the game into a folder.
 //
 //   reikoboy-pictures OUTDIR                      draw and write everything

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every picture the game ships: its file name, size and how it is drawn.
 

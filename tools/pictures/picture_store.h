@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Holds drawn pictures by file name, writes them out and reads them back.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One line of a move script: a board button and its index as a player clicks it, or "Nova".
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
 // reikoboy-replay: plays a move script through the game and prints the saved-game text.
 //
 //   reikoboy-replay [--from FILE] [--answer yes|no] [--trace] < moves

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Tiny sound-building blocks for make_sounds.py: oscillators, noise,
 filters, envelopes and a WAV writer.  Standard library only, so the
 sounds can be rebuilt on any machine with Python 3."""

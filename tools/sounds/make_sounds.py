@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Рейкобой developers
+# SPDX-License-Identifier: GPL-2.0-or-later
 """Builds the game's four sound effects as 16-bit mono WAV files.
 
     python3 tools/sounds/make_sounds.py data
