@@ -20,8 +20,9 @@ git clone -q "$top" "$work/source"
 (cd "$work/source" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -b >"$work/deb.log" 2>&1) ||
     { tail -20 "$work/deb.log"; exit 1; }
 deb=$(ls "$work"/reikoboy_*.deb | head -1)
-(cd "$work" && apt-get download -q "$other" >/dev/null 2>&1) || { echo "cannot download $other"; exit 1; }
-other_deb=$(ls "$work"/*.deb | head -1)
+mkdir "$work/other"
+(cd "$work/other" && apt-get download -q "$other" >/dev/null 2>&1) || { echo "cannot download $other"; exit 1; }
+other_deb=$(ls "$work"/other/*.deb | head -1)
 
 # Every package a list of dependencies pulls in, recursively, without recommendations.
 closure() {

@@ -433,6 +433,14 @@ bool Game::open(const std::function<bool(GameState&)>& readInto) {
         return false;
     }
     butp();
+    // A game saved mid-slide or mid-fall moves on first, with no move offered, as in play; the
+    // end of the animation offers the next moves.
+    if (state_.animating()) {
+        for (auto& b : state_.Command1) b.Visible = false;
+        for (auto& b : state_.Command2) b.Visible = false;
+        for (auto& b : state_.Command3) b.Visible = false;
+        for (auto& b : state_.Command4) b.Visible = false;
+    }
     showScores();
     showTurn();
     state_.Image3Picture = state_.drumPos;

@@ -117,13 +117,16 @@ TEST(SavedGameCheck, AGameSavedMidAnimationOpensAndSettlesAsTheGameWouldHave) {
                 tick(g.game);
             }
             const std::string settled = writeSavedGame(g.state());
+            const auto offeredAfter = offeredMoves(g.game);
             for (const std::string& saved : midway) {
                 PlayedGame opened;
                 std::istringstream in(saved);
                 ASSERT_EQ(openSavedGame(opened.game, in), ReadResult::Ok) << saved;
                 EXPECT_TRUE(opened.state().animating()) << "it goes on from the file";
+                EXPECT_TRUE(offeredMoves(opened.game).empty()) << "no move while the board moves";
                 opened.game.finishAnimation();
                 ASSERT_EQ(writeSavedGame(opened.state()), settled) << "seed " << seed << ", move " << m;
+                EXPECT_EQ(offeredMoves(opened.game), offeredAfter);
                 ++resumed;
             }
         }
