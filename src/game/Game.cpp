@@ -158,12 +158,17 @@ void Game::osv() {
     }
 }
 
-void Game::butu() {
+void Game::hideBoardButtons() {
     GameState& s = state_;
     for (auto& b : s.Command1) b.Visible = false;
     for (auto& b : s.Command2) b.Visible = false;
     for (auto& b : s.Command3) b.Visible = false;
     for (auto& b : s.Command4) b.Visible = false;
+}
+
+void Game::butu() {
+    GameState& s = state_;
+    hideBoardButtons();
     if (s.dropInTurn == 0) {
         s.turnColour = s.turnColour == kBlue ? kRed : kBlue;
         showTurn();
@@ -435,12 +440,7 @@ bool Game::open(const std::function<bool(GameState&)>& readInto) {
     butp();
     // A game saved mid-slide or mid-fall moves on first, with no move offered, as in play; the
     // end of the animation offers the next moves.
-    if (state_.animating()) {
-        for (auto& b : state_.Command1) b.Visible = false;
-        for (auto& b : state_.Command2) b.Visible = false;
-        for (auto& b : state_.Command3) b.Visible = false;
-        for (auto& b : state_.Command4) b.Visible = false;
-    }
+    if (state_.animating()) hideBoardButtons();
     showScores();
     showTurn();
     state_.Image3Picture = state_.drumPos;

@@ -72,6 +72,7 @@ private:
     void nov();
     void osv();
     void butu();
+    void hideBoardButtons();
     void butp();
     void pok();
     void Sou2(int n);

@@ -13,41 +13,45 @@ namespace reikoboy {
 
 namespace {
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 FileBytes failed(FileBytes::Status why) {
     FileBytes result;
     result.status = why;
     return result;
 }
 
+OpenedFile refused(FileBytes::Status why) {
+    OpenedFile result;
+    result.status = why;
+    return result;
+}
+
 }  // namespace
 
-FileBytes readRegularFile(const std::string& name, std::size_t largest) noexcept {
-    if (name.empty()) return failed(FileBytes::CannotOpen);
+FileDescriptor::~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+OpenedFile openRegularFile(const std::string& name, std::size_t largest) noexcept {
+    if (name.empty()) return refused(FileBytes::CannotOpen);
     // O_NONBLOCK: opening a FIFO must not wait for a writer, nor a device for its line.
-    Descriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) return failed(FileBytes::CannotOpen);
+    FileDescriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0) return refused(FileBytes::CannotOpen);
     struct stat about {};
-    if (::fstat(file.get(), &about) != 0) return failed(FileBytes::ReadFailed);
-    if (S_ISDIR(about.st_mode)) return failed(FileBytes::CannotOpen);
-    if (!S_ISREG(about.st_mode)) return failed(FileBytes::NotRegular);
-    if (about.st_size < 0 || std::size_t(about.st_size) > largest) return failed(FileBytes::TooLarge);
+    if (::fstat(file.get(), &about) != 0) return refused(FileBytes::ReadFailed);
+    if (S_ISDIR(about.st_mode)) return refused(FileBytes::CannotOpen);
+    if (!S_ISREG(about.st_mode)) return refused(FileBytes::NotRegular);
+    if (about.st_size < 0 || std::size_t(about.st_size) > largest) return refused(FileBytes::TooLarge);
+    OpenedFile opened{std::move(file), std::size_t(about.st_size), FileBytes::Read};
+    return opened;
+}
+
+FileBytes readRegularFile(const std::string& name, std::size_t largest) noexcept {
+    OpenedFile opened = openRegularFile(name, largest);
+    if (opened.status != FileBytes::Read) return failed(opened.status);
+    const FileDescriptor& file = opened.descriptor;
     FileBytes result;
     try {
-        result.bytes.resize(std::size_t(about.st_size));
+        result.bytes.resize(opened.size);
     } catch (const std::bad_alloc&) {
         return failed(FileBytes::TooLarge);
     }

@@ -30,4 +30,26 @@ struct FileBytes {
 // Never blocks on the file (a FIFO is opened without waiting for a writer) and never throws.
 FileBytes readRegularFile(const std::string& name, std::size_t largest) noexcept;
 
+// A file descriptor that is closed with its holder.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd = -1) noexcept : fd_(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FileDescriptor& operator=(FileDescriptor&&) = delete;
+    ~FileDescriptor();
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// The same gate for a reader that reads the file itself (a decoder library): the file opened
+// for reading with its size when `status` is Read, else the reason it was refused.
+struct OpenedFile {
+    FileDescriptor descriptor;
+    std::size_t size = 0;
+    FileBytes::Status status = FileBytes::CannotOpen;
+};
+OpenedFile openRegularFile(const std::string& name, std::size_t largest) noexcept;
+
 }  // namespace reikoboy

@@ -2,26 +2,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "SoundFile.h"
 
-#include <fcntl.h>
 #include <sndfile.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <memory>
+
+#include "persist/RegularFile.h"
 
 namespace reikoboy {
 namespace {
 
 struct FileCloser {
     void operator()(SNDFILE* file) const { sf_close(file); }
-};
-
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0) close(fd);
-    }
 };
 
 // libsndfile plays a cut-off WAV up to where it ends; a file shorter than its own RIFF header
@@ -58,14 +51,10 @@ std::optional<DecodedSound> decode(int fd, long long fileSize) {
 
 std::optional<DecodedSound> readSoundFile(const std::string& path) noexcept {
     try {
-        // Non-blocking, so that a FIFO or a device named like a sound cannot hold up the game.
-        Descriptor file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
-        if (file.fd < 0) return std::nullopt;
-        struct stat status {};
-        if (fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0 ||
-            status.st_size > kLargestSoundFile)
-            return std::nullopt;
-        return decode(file.fd, status.st_size);
+        // A FIFO or a device named like a sound cannot hold up the game.
+        OpenedFile opened = openRegularFile(path, std::size_t(kLargestSoundFile));
+        if (opened.status != FileBytes::Read || opened.size == 0) return std::nullopt;
+        return decode(opened.descriptor.get(), static_cast<long long>(opened.size));
     } catch (...) {  // out of memory: the sound stays silent, the game goes on
         return std::nullopt;
     }
