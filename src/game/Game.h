@@ -25,6 +25,8 @@ int pointsFor(int column, int drumPos);
 class Game {
 public:
     explicit Game(Host& host);
+    // A game that goes on from `state`, as the computer player and taking moves back need.
+    Game(Host& host, const GameState& state) : host_(host), state_(state) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 

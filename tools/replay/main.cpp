@@ -2,16 +2,21 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // reikoboy-replay: plays a move script through the game and prints the saved-game text.
 //
-//   reikoboy-replay [--from FILE] [--answer yes|no] [--trace] < moves
+//   reikoboy-replay [--from FILE] [--answer yes|no] [--trace] [--suggest [--level L]] < moves
 //
 // One move per line: "Command1 K" (K 0..6), "Command2 R", "Command3 R" (R 0..5),
 // "Command4 I" (I 0..3), "Command5" or "Nova"; blank lines and lines starting with '#' are
 // skipped. After each move every animation runs to its end. Exit codes: 0 success, 2 a bad or
 // refused move line, 3 a file refused by --from, 1 a bad command line.
+//
+// With --suggest it prints, instead of the saved game, the computer's whole turn for the side
+// to move once the script has been played: one move per line in the script's own language.
+// --level novice|amateur|master (master unless given) chooses the computer's strength.
 #include <iostream>
 #include <string>
 
 #include "MoveScript.h"
+#include "ai/ComputerPlayer.h"
 #include "game/Game.h"
 #include "persist/SavedGame.h"
 
@@ -46,6 +51,14 @@ private:
     bool trace_;
 };
 
+// A click as a line of the move script.
+std::string scriptLine(const ai::Click& click) {
+    static const char* const kNames[] = {"Command1", "Command2", "Command3", "Command4", "Command5"};
+    std::string line = kNames[static_cast<int>(click.button)];
+    if (click.button != Button::Command5) line += ' ' + std::to_string(click.index);
+    return line;
+}
+
 int usage() {
     std::cerr << "usage: reikoboy-replay [--from FILE] [--answer yes|no] [--trace] < moves\n";
     return 1;
@@ -55,7 +68,8 @@ int usage() {
 
 int main(int argc, char** argv) {
     std::string from;
-    bool haveFrom = false, answerYes = false, trace = false;
+    bool haveFrom = false, answerYes = false, trace = false, suggest = false;
+    ai::Level level = ai::Level::Master;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--from" && i + 1 < argc) {
@@ -67,6 +81,12 @@ int main(int argc, char** argv) {
             answerYes = answer == "yes";
         } else if (arg == "--trace") {
             trace = true;
+        } else if (arg == "--suggest") {
+            suggest = true;
+        } else if (arg == "--level" && i + 1 < argc) {
+            auto named = ai::levelFromName(argv[++i]);
+            if (!named) return usage();
+            level = *named;
         } else {
             return usage();
         }
@@ -104,7 +124,11 @@ int main(int argc, char** argv) {
         }
         game.finishAnimation();
     }
-    std::cout << writeSavedGame(game.state());
+    if (suggest) {
+        for (const ai::Click& click : ai::chooseTurn(game.state(), level)) std::cout << scriptLine(click) << '\n';
+    } else {
+        std::cout << writeSavedGame(game.state());
+    }
     std::cout.flush();
     return std::cout ? 0 : 1;
 }

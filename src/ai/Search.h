@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Looking ahead whole turns: alpha-beta over the turns of both sides, deepened one turn at a
+// time while a budget of simulated moves lasts. Budgets count moves, not seconds, so the
+// same position always gives the same answer.
+#pragma once
+
+#include <atomic>
+
+#include "Evaluation.h"
+#include "Turn.h"
+
+namespace reikoboy::ai {
+
+struct SearchLimits {
+    int maxDepth = 1;          // in turns, the computer's own first
+    long moveBudget = 0;       // simulated moves after which no deeper search starts; 0: none
+    EvaluationWeights weights;
+};
+
+struct SearchResult {
+    Turn turn;
+    double value = 0;
+    int depth = 0;      // the deepest search that finished
+    long simulated = 0;
+    bool cancelled = false;
+};
+
+SearchResult searchTurn(const GameState& state, const SearchLimits& limits,
+                        const std::atomic<bool>* cancel = nullptr);
+
+}  // namespace reikoboy::ai
