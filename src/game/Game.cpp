@@ -416,6 +416,15 @@ void Game::finishAnimation() {
     }
 }
 
+void Game::restore(const GameState& state) {
+    stopAnimation();
+    GameState taken = state;
+    taken.soundOff = state_.soundOff;
+    taken.SonChecked = state_.SonChecked;
+    taken.bgFile = std::move(state_.bgFile);
+    state_ = std::move(taken);
+}
+
 // ---------------------------------------------------------------- options and files
 
 void Game::sonClick() {

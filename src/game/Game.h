@@ -57,6 +57,10 @@ public:
     // Runs whatever animation is running to its end at once (used before saving).
     void finishAnimation();
 
+    // Takes the game back to `state`, a board recorded earlier: a running animation stops
+    // first, as for a new game. The options (sound switch, background) stay as they are now.
+    void restore(const GameState& state);
+
     // The sound menu item.
     void sonClick();
 
