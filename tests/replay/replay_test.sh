@@ -17,6 +17,20 @@ run() {  # run STDIN_TEXT ARGS... ; sets rc, out, err
     rc=$?
 }
 
+# Writes last.sav: blue's last chip over rail 5, fifteen gone; a left slide of rail 5 ends it.
+last_chip_game() {
+    run ''
+    awk 'NR==13{print "0,40,60,8,8,0,15,-1\r"; next}
+         NR>=140 && NR<=195 {k=(NR-140)%7; i=int((NR-140)/7);
+            if (i==7 && k==0) {print "304\r"; next}
+            if (i==7 && k==1) {print "257\r"; next}
+            if (i==7 && k==2) {print "#TRUE#\r"; next}
+            if (k==6) {print (i==7 ? "0,1" : "1,1") "\r"; next}
+            if (k==2 || k==5) {print "#FALSE#\r"; next}
+            print "0\r"; next}
+         {print}' "$work/out" >"$work/last.sav"
+}
+
 case "$case_name" in
 startup)
     run ''
@@ -77,16 +91,7 @@ from-midway)
     ;;
 question)
     # Blue's last chip waits over rail 5 with fifteen gone; a left slide of rail 5 ends the game.
-    run ''
-    awk 'NR==13{print "0,40,60,8,8,0,15,-1\r"; next}
-         NR>=140 && NR<=195 {k=(NR-140)%7; i=int((NR-140)/7);
-            if (i==7 && k==0) {print "304\r"; next}
-            if (i==7 && k==1) {print "257\r"; next}
-            if (i==7 && k==2) {print "#TRUE#\r"; next}
-            if (k==6) {print (i==7 ? "0,1" : "1,1") "\r"; next}
-            if (k==2 || k==5) {print "#FALSE#\r"; next}
-            print "0\r"; next}
-         {print}' "$work/out" >"$work/last.sav"
+    last_chip_game
     run 'Command2 5\n' --from "$work/last.sav" --trace --answer no
     [ "$rc" -eq 0 ] || fail "exit $rc: $(cat "$work/err")"
     grep -qx 'question Поздравляю! Ничья!\\n\\rХотите сыграть ещё?' "$work/err" \
@@ -94,6 +99,81 @@ question)
     [ "$(sed -n 13p "$work/out")" = $'0,60,60,8,8,1,16,5\r' ] || fail "line 13: $(sed -n 13p "$work/out")"
     run 'Command2 5\n' --from "$work/last.sav" --answer yes
     [ "$(sed -n 13p "$work/out")" = $'0,0,0,0,0,0,0,-1\r' ] || fail "yes: $(sed -n 13p "$work/out")"
+    ;;
+undo-redo)
+    run 'Command1 3\nCommand3 1\nCommand1 1\nCommand5\n'
+    cp "$work/out" "$work/played.sav"
+    for script in 'Command1 3\nUndo\nRedo\nCommand3 1\nUndo\nRedo\nCommand1 1\nCommand5\n' \
+                  'Command1 3\nCommand3 1\nCommand1 1\nCommand5\nUndo\nUndo\nUndo\nRedo\nRedo\nRedo\n' \
+                  'Command1 3\nCommand3 1\nCommand1 1\nCommand2 4\nUndo\nCommand5\n'; do
+        run "$script"
+        [ "$rc" -eq 0 ] || fail "'$script' gave exit $rc: $(cat "$work/err")"
+        cmp -s "$work/out" "$work/played.sav" || fail "'$script' played differently"
+    done
+    run 'Command1 3\nCommand3 1\n'
+    cp "$work/out" "$work/shifted.sav"
+    run 'Command1 3\nCommand3 1\nCommand4 0\nUndo\n'
+    cmp -s "$work/out" "$work/shifted.sav" || fail "undo did not restore the board"
+    # Taken back, no sound; played again, the slide sounds again.
+    run 'Command3 1\nUndo\nRedo\n' --trace
+    [ "$(cat "$work/err")" = $'sound 3\nsound 3' ] || fail "trace: $(cat "$work/err")"
+    ;;
+undo-refused)
+    for script in 'Undo\n' 'Redo\n' 'Command1 3\nRedo\n' 'Command1 3\nUndo\nCommand1 1\nRedo\n' \
+                  'Command1 3\nNova\nUndo\n' 'Command1 3\nUndo\nUndo\n'; do
+        run "$script"
+        [ "$rc" -eq 2 ] || fail "'$script' gave exit $rc"
+        [ ! -s "$work/out" ] || fail "'$script' wrote to stdout"
+        last=$(printf '%b' "$script" | wc -l)
+        word=$(printf '%b' "$script" | tail -n 1)
+        [ "$(cat "$work/err")" = "line $last: $word: this button is not offered now" ] \
+            || fail "'$script': $(cat "$work/err")"
+    done
+    run 'Undo 1\n'
+    [ "$rc" -eq 2 ] && grep -q 'line 1' "$work/err" || fail "'Undo 1' gave exit $rc"
+    # An opened game is as far back as undo goes.
+    run 'Command1 3\nCommand3 1\n'
+    cp "$work/out" "$work/game.sav"
+    run 'Command2 3\nCommand1 1\nUndo\nUndo\n' --from "$work/game.sav"
+    [ "$rc" -eq 0 ] || fail "exit $rc"
+    cmp -s "$work/out" "$work/game.sav" || fail "not back to the opened game"
+    run 'Command2 3\nUndo\nUndo\n' --from "$work/game.sav"
+    [ "$rc" -eq 2 ] || fail "undo past the opened game gave exit $rc"
+    ;;
+undo-end)
+    # The end answered no: undo brings the last chip back. Answered yes: a new game, nothing to undo.
+    last_chip_game
+    run '' --from "$work/last.sav"
+    cp "$work/out" "$work/before.sav"
+    run 'Command2 5\nUndo\n' --from "$work/last.sav" --answer no
+    [ "$rc" -eq 0 ] || fail "exit $rc: $(cat "$work/err")"
+    cmp -s "$work/out" "$work/before.sav" || fail "the end was not taken back"
+    run 'Command2 5\nUndo\nCommand4 1\nCommand2 5\n' --from "$work/last.sav" --trace
+    grep -q 'question Поздравляю! Выиграли красные фишки!' "$work/err" || fail "$(cat "$work/err")"
+    run 'Command2 5\nUndo\n' --from "$work/last.sav" --answer yes
+    [ "$rc" -eq 2 ] || fail "undo after a new game from the question gave exit $rc"
+    ;;
+unreadable)
+    "$replay" <"$work" >"$work/out" 2>"$work/err"
+    rc=$?
+    [ "$rc" -eq 1 ] || fail "a folder as the moves gave exit $rc"
+    [ ! -s "$work/out" ] || fail "stdout not empty"
+    grep -q 'cannot read' "$work/err" || fail "message: $(cat "$work/err")"
+    # A 10 MB line is refused without being held or repeated.
+    head -c 10000000 /dev/zero | tr '\0' x >"$work/in"
+    "$replay" <"$work/in" >"$work/out" 2>"$work/err"
+    rc=$?
+    [ "$rc" -eq 2 ] || fail "a 10 MB line gave exit $rc"
+    [ "$(wc -c <"$work/err")" -lt 200 ] || fail "message of $(wc -c <"$work/err") bytes"
+    # A long comment within the limit is still a comment.
+    { printf '#'; head -c 65535 /dev/zero | tr '\0' x; printf '\nCommand1 3\n'; } >"$work/in"
+    "$replay" <"$work/in" >"$work/out" 2>"$work/err"
+    [ $? -eq 0 ] || fail "a 64 KB comment: $(cat "$work/err")"
+    # A long bad word is quoted to 80 characters.
+    x80=$(head -c 80 /dev/zero | tr '\0' x)
+    run "Command9${x80}yz\n"
+    [ "$(cat "$work/err")" = "line 1: unknown move \"Command9${x80:8}…\"" ] \
+        || fail "message: $(cat "$work/err")"
     ;;
 usage)
     run '' --answer maybe

@@ -18,6 +18,14 @@ constexpr std::array<std::pair<std::string_view, Button>, 5> kButtons{{
     {"Command5", Button::Command5},
 }};
 
+constexpr std::array<std::pair<std::string_view, ScriptLine::Kind>, 3> kCommands{{
+    {"Nova", ScriptLine::NewGame},
+    {"Undo", ScriptLine::Undo},
+    {"Redo", ScriptLine::Redo},
+}};
+
+constexpr std::size_t kQuotedCharacters = 80;
+
 ScriptLine bad(std::string why) {
     ScriptLine line;
     line.kind = ScriptLine::Bad;
@@ -38,12 +46,13 @@ ScriptLine parseScriptLine(std::string_view text) {
     std::string word, indexWord, extra;
     words >> word;
     bool hasIndex = static_cast<bool>(words >> indexWord);
-    if (words >> extra) return bad("unexpected \"" + extra + "\"");
+    if (words >> extra) return bad("unexpected \"" + shortened(extra) + "\"");
 
-    if (word == "Nova") {
-        if (hasIndex) return bad("Nova takes no index");
+    for (auto [name, kind] : kCommands) {
+        if (word != name) continue;
+        if (hasIndex) return bad(word + " takes no index");
         ScriptLine line;
-        line.kind = ScriptLine::NewGame;
+        line.kind = kind;
         return line;
     }
     for (auto [name, button] : kButtons) {
@@ -60,11 +69,22 @@ ScriptLine parseScriptLine(std::string_view text) {
                       indexWord.find_first_not_of("0123456789") == std::string::npos;
         int index = digits ? std::stoi(indexWord) : -1;
         if (index < 0 || index >= buttonCount(button))
-            return bad("index \"" + indexWord + "\" out of range for " + word);
+            return bad("index \"" + shortened(indexWord) + "\" out of range for " + word);
         line.index = index;
         return line;
     }
-    return bad("unknown move \"" + word + "\"");
+    return bad("unknown move \"" + shortened(word) + "\"");
+}
+
+std::string shortened(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A character starts at every byte that is not a UTF-8 continuation byte.
+        bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && ++characters > kQuotedCharacters)
+            return std::string(text.substr(0, i)) + "…";
+    }
+    return std::string(text);
 }
 
 }  // namespace reikoboy

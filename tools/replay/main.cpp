@@ -5,19 +5,25 @@
 //   reikoboy-replay [--from FILE] [--answer yes|no] [--trace] [--suggest [--level L]] < moves
 //
 // One move per line: "Command1 K" (K 0..6), "Command2 R", "Command3 R" (R 0..5),
-// "Command4 I" (I 0..3), "Command5" or "Nova"; blank lines and lines starting with '#' are
-// skipped. After each move every animation runs to its end. Exit codes: 0 success, 2 a bad or
-// refused move line, 3 a file refused by --from, 1 a bad command line.
+// "Command4 I" (I 0..3), "Command5", "Nova", or "Undo" / "Redo" (take back the last click, play
+// the last taken-back click again, as the menu does between two players); blank lines and lines
+// starting with '#' are skipped. After each move every animation runs to its end. Exit codes:
+// 0 success; 2 a bad or refused move line (also Undo or Redo with nothing to take back or
+// replay, and a line over 64 KB); 3 a file refused by --from; 1 a bad command line, or moves
+// that could not be read.
 //
 // With --suggest it prints, instead of the saved game, the computer's whole turn for the side
 // to move once the script has been played: one move per line in the script's own language.
 // --level novice|amateur|master (master unless given) chooses the computer's strength.
+#include <cstring>
 #include <iostream>
 #include <string>
 
 #include "MoveScript.h"
+#include "ScriptReader.h"
 #include "ai/ComputerPlayer.h"
 #include "game/Game.h"
+#include "game/History.h"
 #include "persist/SavedGame.h"
 
 namespace {
@@ -43,8 +49,11 @@ public:
             }
             std::cerr << "question " << shown << '\n';
         }
+        startedAfresh = startedAfresh || answerYes_;
         return answerYes_;
     }
+
+    bool startedAfresh = false;  // a Yes started a new game
 
 private:
     bool answerYes_;
@@ -108,21 +117,47 @@ int main(int argc, char** argv) {
         game.finishAnimation();  // a game saved mid-animation settles before the first move
     }
 
+    History history;
+    ScriptReader script(stdin);
     std::string line;
-    for (int number = 1; std::getline(std::cin, line); ++number) {
+    for (int number = 1;; ++number) {
+        ScriptReader::Result read = script.next(line);
+        if (read == ScriptReader::End) break;
+        if (read == ScriptReader::Failed) {
+            std::cerr << "reikoboy-replay: cannot read the moves: " << std::strerror(script.error())
+                      << '\n';
+            return 1;
+        }
+        if (read == ScriptReader::TooLong) {
+            std::cerr << "line " << number << ": " << shortened(line) << ": longer than "
+                      << ScriptReader::kMaxLine << " bytes\n";
+            return 2;
+        }
         ScriptLine parsed = parseScriptLine(line);
         if (parsed.kind == ScriptLine::Skip) continue;
         if (parsed.kind == ScriptLine::Bad) {
             std::cerr << "line " << number << ": " << parsed.error << '\n';
             return 2;
         }
+        bool offered = true;
         if (parsed.kind == ScriptLine::NewGame) {
             game.newGame();
-        } else if (!game.click(parsed.button, parsed.index)) {
-            std::cerr << "line " << number << ": " << line << ": this button is not offered now\n";
+            history.clear();
+        } else if (parsed.kind == ScriptLine::Undo) {
+            offered = history.undo(game);
+        } else if (parsed.kind == ScriptLine::Redo) {
+            offered = history.redo(game);
+        } else {
+            offered = history.click(game, {parsed.button, parsed.index});
+        }
+        if (!offered) {
+            std::cerr << "line " << number << ": " << shortened(line)
+                      << ": this button is not offered now\n";
             return 2;
         }
         game.finishAnimation();
+        if (host.startedAfresh) history.clear();
+        host.startedAfresh = false;
     }
     if (suggest) {
         for (const ai::Click& click : ai::chooseTurn(game.state(), level)) std::cout << scriptLine(click) << '\n';
