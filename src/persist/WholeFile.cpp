@@ -2,23 +2,69 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "WholeFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <cerrno>
 
 namespace reikoboy {
 
-bool writeWholeFile(const QString& name, const QByteArray& bytes) {
-    QFileInfo target(name);  // follows a symbolic link to what it names
-    if (target.exists() && !target.isFile()) return false;
-    QSaveFile file(name);
-    // Unbuffered, every write reaches the disk here and its failure is seen here: a buffered
-    // write that fails only inside commit() would still rename the short file over the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
+namespace {
+
+// The new file gets a short name of its own: the target's name with a suffix, as usual for
+// such writes, is over the file system's 255-byte limit when the target's name is near it.
+int createBeside(const QByteArray& folder, mode_t mode, QByteArray& created) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        created = folder + "/.reikoboy-" +
+                  QByteArray::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFull, 36);
+        int fd = ::open(created.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
     }
-    return file.commit();
+    return -1;
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* at = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        ssize_t done = ::write(fd, at, size_t(left));
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) return false;
+        at += done;
+        left -= done;
+    }
+    return true;
+}
+
+}  // namespace
+
+WriteResult writeWholeFile(const QString& name, const QByteArray& bytes) {
+    QFileInfo target(name);  // follows a symbolic link to what it names
+    if (target.exists() && !target.isFile()) return WriteResult::Failed;
+    const QString finalName = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
+    const QByteArray path = QFile::encodeName(finalName);
+    const QByteArray folder = QFile::encodeName(QFileInfo(finalName).absolutePath());
+
+    struct stat old {};
+    const bool replacing = ::stat(path.constData(), &old) == 0;
+    QByteArray temporary;
+    int fd = createBeside(folder, replacing ? old.st_mode & 07777 : 0666, temporary);
+    if (fd < 0) {
+        bool closed = errno == EACCES || errno == EPERM || errno == EROFS;
+        return closed ? WriteResult::FolderClosed : WriteResult::Failed;
+    }
+    // The disk must hold every byte before the rename: a failure seen only afterwards would
+    // already have replaced the old file with a short one.
+    bool ok = (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, bytes) &&
+              ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && ::rename(temporary.constData(), path.constData()) == 0) return WriteResult::Written;
+    ::unlink(temporary.constData());
+    return WriteResult::Failed;
 }
 
 }  // namespace reikoboy

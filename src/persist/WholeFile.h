@@ -9,9 +9,16 @@
 
 namespace reikoboy {
 
-// Replaces the regular file `name` (or creates it) with `bytes`. False, with the old file left
-// as it was, when anything fails: a full disk, a folder without write permission, or a target
-// that is not a regular file (a device, a FIFO, a folder), which is never written into.
-bool writeWholeFile(const QString& name, const QByteArray& bytes);
+enum class WriteResult {
+    Written,
+    Failed,        // a full disk, a missing folder, a target that is not a regular file
+    FolderClosed,  // the folder may not be written, so nothing can be put in it whole
+};
+
+// Replaces the regular file `name` (or creates it) with `bytes`, through a new file beside it
+// that is renamed over the old one. Anything but Written leaves the old file as it was; a
+// device, a FIFO or a folder is never written into. A symbolic link stays and its file is
+// replaced; an existing file keeps its permissions.
+WriteResult writeWholeFile(const QString& name, const QByteArray& bytes);
 
 }  // namespace reikoboy

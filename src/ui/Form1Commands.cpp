@@ -113,12 +113,16 @@ bool Form1::sa2() {
     QString name = CommonDialog1.selectedFiles().first();
     if (name.isEmpty()) return true;
     CommonDialog1FileName = name;
-    bool saved = writeWholeFile(name, QByteArray::fromStdString(writeSavedGame(game_.state())));
-    if (!saved) {
+    WriteResult saved = writeWholeFile(name, QByteArray::fromStdString(writeSavedGame(game_.state())));
+    if (saved == WriteResult::FolderClosed) {
+        QMessageBox::warning(this, kTitle,
+                             QStringLiteral("Не удалось записать файл «%1»: папка закрыта для записи. "
+                                            "Игра не сохранена.").arg(name));
+    } else if (saved != WriteResult::Written) {
         QMessageBox::warning(this, kTitle,
                              QStringLiteral("Не удалось записать файл «%1». Игра не сохранена.").arg(name));
     }
-    return saved;
+    return saved == WriteResult::Written;
 }
 
 // ---------------------------------------------------------------- help and about

@@ -66,7 +66,7 @@ TEST(SavingAFile, AFullDiskKeepsTheOldSaveAndSaysSo) {
     played.play("Nova; Command1 3; Command3 1");
     const QByteArray old = QByteArray::fromStdString(writeSavedGame(played.state()));
     const QString save = dir.filePath("old.sav");
-    ASSERT_TRUE(writeWholeFile(save, old));
+    ASSERT_EQ(writeWholeFile(save, old), WriteResult::Written);
     // Fill every page that is left.
     QFile filler(dir.filePath("filler"));
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
@@ -77,14 +77,14 @@ TEST(SavingAFile, AFullDiskKeepsTheOldSaveAndSaysSo) {
     played.play("Command4 1");
     QByteArray newer = QByteArray::fromStdString(writeSavedGame(played.state()));
     ASSERT_NE(newer, old);
-    EXPECT_FALSE(writeWholeFile(save, newer)) << "a save that did not reach the disk is no success";
+    EXPECT_EQ(writeWholeFile(save, newer), WriteResult::Failed) << "a save that did not reach the disk is no success";
     EXPECT_EQ(contentsOf(save), old) << "the old save is whole";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList({"filler", "old.sav"}))
         << "nothing left behind";
 
     QFile::remove(dir.filePath("filler"));
-    EXPECT_TRUE(writeWholeFile(save, newer)) << "with room again, the save goes through";
+    EXPECT_EQ(writeWholeFile(save, newer), WriteResult::Written) << "with room again, the save goes through";
     EXPECT_EQ(contentsOf(save), newer);
 }
 
@@ -92,22 +92,37 @@ TEST(SavingAFile, OnlyARegularFileIsReplaced) {
     QTemporaryDir dir;
     const QString fifo = dir.filePath("pipe.sav");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-    EXPECT_FALSE(writeWholeFile(fifo, "bytes"));
+    EXPECT_EQ(writeWholeFile(fifo, "bytes"), WriteResult::Failed);
     struct stat about {};
     ASSERT_EQ(::stat(fifo.toLocal8Bit().constData(), &about), 0);
     EXPECT_TRUE(S_ISFIFO(about.st_mode)) << "the FIFO is still there, not replaced";
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.sav"));
-    EXPECT_FALSE(writeWholeFile(dir.filePath("folder.sav"), "bytes"));
-    EXPECT_FALSE(writeWholeFile("/dev/null", "bytes"));
-    EXPECT_FALSE(writeWholeFile(dir.filePath("no such folder/a.sav"), "bytes"));
+    EXPECT_EQ(writeWholeFile(dir.filePath("folder.sav"), "bytes"), WriteResult::Failed);
+    EXPECT_EQ(writeWholeFile("/dev/null", "bytes"), WriteResult::Failed);
+    EXPECT_EQ(writeWholeFile(dir.filePath("no such folder/a.sav"), "bytes"), WriteResult::Failed);
 
     const QString regular = dir.filePath("game.sav");
     ASSERT_TRUE(writeFile(regular, "old"));
-    EXPECT_TRUE(writeWholeFile(regular, "new"));
+    EXPECT_EQ(writeWholeFile(regular, "new"), WriteResult::Written);
     EXPECT_EQ(contentsOf(regular), "new");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
               QStringList({"game.sav", "pipe.sav"}));
+}
+
+TEST(SavingAFile, ANameOfTheLongestLengthIsSavedOverAndKeepsItsPermissions) {
+    QTemporaryDir dir;
+    const QString longest = QString(125, QChar(0x0416)) + "x.sav";  // 125 × 2 + 5 bytes
+    ASSERT_EQ(QFile::encodeName(longest).size(), 255);
+    const QString save = dir.filePath(longest);
+    ASSERT_TRUE(writeFile(save, "old"));
+    ASSERT_TRUE(QFile::setPermissions(save, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    EXPECT_EQ(writeWholeFile(save, "new"), WriteResult::Written);
+    EXPECT_EQ(contentsOf(save), "new");
+    EXPECT_EQ(QFile::permissions(save), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                            QFile::WriteUser | QFile::ReadGroup);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({longest}))
+        << "nothing left behind";
 }
 
 TEST(OpeningAFile, AnythingButARegularFileOfSaneSizeIsRefusedAtOnce) {
