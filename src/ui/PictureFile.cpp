@@ -37,6 +37,7 @@ QSize helperSize(QSize size) { return size.isEmpty() ? QSize(634, 408) : size; }
 QImage decodeRasterPicture(const QByteArray& bytes) {
     PictureGate gate = choosePictureRoute(std::string_view(bytes.constData(), size_t(bytes.size())));
     if (gate.route != PictureRoute::Decode) return {};
+    if (!pictureIsWhole(std::string_view(bytes.constData(), size_t(bytes.size())), gate.format)) return {};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -19,4 +19,9 @@ struct PictureGate {
 
 PictureGate choosePictureRoute(std::string_view bytes);
 
+// Whether the file holds its whole picture, walked through its structure: Qt's JPEG, GIF and
+// BMP decoders show what they got of a file cut short, the rest grey, and report no error.
+// A PNG cut short already fails to decode.
+bool pictureIsWhole(std::string_view bytes, const char* format);
+
 }  // namespace reikoboy

@@ -76,6 +76,22 @@ TEST_F(HostileFilesTest, OnlyTheKnownRasterFormatsAreDecodedInTheGame) {
     EXPECT_TRUE(readPictureFile("self.ris", {634, 408}).isNull());
 }
 
+TEST_F(HostileFilesTest, APictureCutShortIsRefused) {
+    QFile wood(REIKOBOY_DATA_DIR "/pictures/backgrounds/wood.ris"),
+        night(REIKOBOY_DATA_DIR "/pictures/backgrounds/night.ris");
+    ASSERT_TRUE(wood.open(QIODevice::ReadOnly) && night.open(QIODevice::ReadOnly));
+    for (const QByteArray& whole : {wood.readAll(), night.readAll(), encoded("BMP"), encoded("PNG")}) {
+        const std::string format = choosePictureRoute(whole.toStdString()).format;
+        EXPECT_FALSE(decodeRasterPicture(whole).isNull()) << format;
+        // A PNG without its last bytes still holds every pixel: the decoder sees the rest.
+        for (qsizetype cut : {whole.size() / 2, whole.size() - (format == "png" ? whole.size() / 2 : 2)})
+            EXPECT_TRUE(decodeRasterPicture(whole.left(cut)).isNull()) << format << " cut at " << cut;
+    }
+    wood.seek(0);
+    ASSERT_TRUE(writeFile("cut.jpg", wood.read(wood.size() * 2 / 3)));
+    EXPECT_TRUE(readPictureFile("cut.jpg", {634, 408}).isNull());
+}
+
 TEST_F(HostileFilesTest, NoBackgroundSettingStopsTheStart) {
     ASSERT_TRUE(writeFile("self.ris", kSelfSvg));
     ASSERT_TRUE(writeFile("fifo.svg", QByteArray(kSelfSvg).replace("self.ris", "fifo")));
