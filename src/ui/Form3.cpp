@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QUrl>
@@ -48,10 +49,17 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     QPalette blue = Label2->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label2->setPalette(blue);
+    Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);  // to copy it by hand
     QPixmap hand = boardPicture(QStringLiteral("mail_cursor"));
     Label2->setCursor(hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 13, 9));
     Label2->setMouseTracking(true);
     Label2->installEventFilter(this);
+
+    noMail_ = new QLabel(QStringLiteral("Нет почтовой программы."), this);
+    noMail_->setObjectName(QStringLiteral("NoMailNote"));
+    noMail_->setGeometry(8, 106, 116, 34);  // under the picture, beside the button
+    noMail_->setWordWrap(true);
+    noMail_->hide();
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -95,6 +103,16 @@ void Form3::placeMailLabel() {
     }
 }
 
+void Form3::mail() {
+    // Without a mail program Qt would say so on the terminal: the window says it instead.
+    QLoggingCategory* untitled = QLoggingCategory::defaultCategory();
+    const bool warnings = untitled->isWarningEnabled();
+    untitled->setEnabled(QtWarningMsg, false);
+    const bool opened = QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + authorAddress()));
+    untitled->setEnabled(QtWarningMsg, warnings);
+    noMail_->setVisible(!opened);
+}
+
 void Form3::setUnderline(bool on) {
     QFont font = Label2->font();
     if (font.underline() == on) return;
@@ -104,11 +122,18 @@ void Form3::setUnderline(bool on) {
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Label2) {
-        if (event->type() == QEvent::MouseMove) setUnderline(true);
-        if (event->type() == QEvent::MouseButtonRelease) {
-            QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + authorAddress()));
-            return true;
+        if (event->type() == QEvent::MouseMove) {
+            setUnderline(true);
+            // A drag selects the address; it goes to the label alone, not on to the window.
+            if (static_cast<QMouseEvent*>(event)->buttons() & Qt::LeftButton) {
+                static_cast<QObject*>(Label2)->event(event);
+                return true;
+            }
         }
+        // A click mails; a drag that selected the address leaves it selected for copying.
+        if (event->type() == QEvent::MouseButtonRelease && !Label2->hasSelectedText() &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            mail();
     }
     // Other controls keep the underline as it is: only the bare window turns it off.
     if (event->type() == QEvent::MouseMove) return true;

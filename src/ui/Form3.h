@@ -15,6 +15,7 @@ class Form3 : public QDialog {
 public:
     explicit Form3(QWidget* parent);
     QLabel* mailLabel() const { return Label2; }
+    QLabel* noMailNote() const { return noMail_; }
 
     static QString authorName();
     static QString authorAddress();
@@ -26,7 +27,9 @@ protected:
 private:
     void placeMailLabel();
     void setUnderline(bool on);
+    void mail();
     QLabel* Label2 = nullptr;
+    QLabel* noMail_ = nullptr;  // shown when no mail program takes the address
 };
 
 }  // namespace reikoboy

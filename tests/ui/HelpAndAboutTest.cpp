@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <atomic>
 #include <map>
 
 #include "UiTestSupport.h"
@@ -116,6 +117,30 @@ TEST_F(HelpAndAboutTest, AboutOpensInTheMiddleWithTheWholeAddressBesideThePictur
     if (!where.isEmpty()) {
         EXPECT_TRUE(about.grab().save(QFileInfo(where).dir().filePath("about.png")));
     }
+}
+
+std::atomic<int> printed{0};
+void countMessage(QtMsgType, const QMessageLogContext&, const QString&) { ++printed; }
+
+TEST_F(HelpAndAboutTest, WithNoMailProgramTheWindowSaysSoAndTheTerminalNothing) {
+    Form3 about(&main_);
+    about.show();
+    QLabel* note = about.noMailNote();
+    ASSERT_NE(note, nullptr);
+    EXPECT_FALSE(note->isVisible());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");  // no program that could open the address
+    QtMessageHandler before = qInstallMessageHandler(countMessage);
+    QTest::mouseClick(about.mailLabel(), Qt::LeftButton);
+    qInstallMessageHandler(before);
+    qputenv("PATH", path);
+    EXPECT_EQ(printed, 0);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(about.rect().contains(note->geometry()));
+    for (const QString& word : note->text().split(' '))
+        EXPECT_LE(note->fontMetrics().horizontalAdvance(word), note->width()) << word.toStdString();
+    EXPECT_LE(note->heightForWidth(note->width()), note->height()) << "the note is cut off";
+    EXPECT_TRUE(about.mailLabel()->textInteractionFlags() & Qt::TextSelectableByMouse);
 }
 
 TEST_F(HelpAndAboutTest, EveryHelpPageFitsTheWindowShowsItsPicturesAndSaysWhatTheGameDoes) {
