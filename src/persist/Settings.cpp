@@ -12,6 +12,8 @@ namespace reikoboy {
 namespace {
 const QString kApplication = QStringLiteral("Рейкобой");
 const QString kBackgroundKey = QStringLiteral("Settings/Фон");
+const QString kOpponentKey = QStringLiteral("Settings/Соперник");
+const QString kStrengthKey = QStringLiteral("Settings/Сила");
 
 // Two short values never need more: a larger store is no store of ours, and reading it
 // would cost seconds and hundreds of megabytes at every start.
@@ -39,7 +41,8 @@ StoredSettings readSettings(const QString& soundKey) {
     if (storeFile() != StoreFile::Usable) return {};  // as if there were none
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
     return {settings.value(kBackgroundKey).toString(),
-            settings.value(QStringLiteral("Settings/") + soundKey).toString()};
+            settings.value(QStringLiteral("Settings/") + soundKey).toString(),
+            settings.value(kOpponentKey).toString(), settings.value(kStrengthKey).toString()};
 }
 
 void writeSettings(const QString& soundKey, const QString& soundValue, const QString& background) {
@@ -53,6 +56,14 @@ void writeSettings(const QString& soundKey, const QString& soundValue, const QSt
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
     settings.setValue(QStringLiteral("Settings/") + soundKey, soundValue);
     settings.setValue(kBackgroundKey, background);
+    settings.sync();
+}
+
+void writeComputerSettings(const QString& opponent, const QString& strength) {
+    if (storeFile() != StoreFile::Usable) return;
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
+    settings.setValue(kOpponentKey, opponent);
+    settings.setValue(kStrengthKey, strength);
     settings.sync();
 }
 

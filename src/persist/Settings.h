@@ -12,12 +12,16 @@ namespace reikoboy {
 struct StoredSettings {
     QString background;
     QString sound;  // as stored: "0" on, "1" off; may be empty or anything else
+    QString opponent;  // "Соперник" as stored: "0" a second player, "1" the computer red, "2" blue
+    QString strength;  // "Сила" as stored: "0".."2", the computer's level
 };
 
 // A store file over 1 MB, or one that is not a regular file, counts as absent; closing
 // replaces an oversized one with a fresh store.
 StoredSettings readSettings(const QString& soundKey);
 void writeSettings(const QString& soundKey, const QString& soundValue, const QString& background);
+// The opponent and the computer's strength, beside the other two; after writeSettings.
+void writeComputerSettings(const QString& opponent, const QString& strength);
 
 // Where the store lies: the user's configuration folder, "Рейкобой/Рейкобой.ini" (the INI format's name).
 QString settingsFileName();
