@@ -4,9 +4,12 @@
 
 #include <cstring>
 
+#include "QuietLibraries.h"
+
 namespace reikoboy {
 
 std::unique_ptr<AudioOutput> AudioOutput::open() noexcept {
+    quietenSoundLibraries();
     ALCdevice* device = alcOpenDevice(nullptr);
     if (!device) return nullptr;
     ALCcontext* context = alcCreateContext(device, nullptr);
