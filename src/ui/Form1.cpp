@@ -14,6 +14,8 @@
 #include "BoardKeyboard.h"
 #include "BoardNames.h"
 #include "BoardSurface.h"
+#include "ComputerTurn.h"
+#include "MoveHint.h"
 #include "PictureButton.h"
 #include "PictureControl.h"
 #include "PictureFile.h"
@@ -73,6 +75,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     sound_ = new SoundPlayer(this);
     buildControls();
+    buildComputer();
     buildMenus();
     for (QTimer* timer : {&Timer1, &Timer2, &Timer3}) {
         timer->setInterval(kTickMilliseconds);
@@ -87,6 +90,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
 
     // The load handler: the stored settings, the background, the first player's buttons.
     StoredSettings stored = readSettings(SonAction->text());
+    applyStoredChoices(stored.opponent, stored.strength);
     game_.formLoad(stored.background.toStdString(), stored.sound.toStdString());
     sync();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -100,7 +104,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
     });
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() { stopComputer(); }
 
 void Form1::buildControls() {
     surface_ = new BoardSurface(this);
@@ -148,7 +152,7 @@ void Form1::buildControls() {
     // The buttons lie above every picture and label.
     QPixmap disabled = boardPicture(QStringLiteral("disabled"));
     auto makeButton = [&](const QString& name, const QString& picture, QPixmap disabledFace,
-                          QPoint place, const QString& hint, const QString& spoken, auto click) {
+                          QPoint place, const QString& hint, const QString& spoken, Button button, int index) {
         auto* b = new PictureButton(boardPicture(picture), boardPicture(picture + QStringLiteral("_pressed")),
                                     std::move(disabledFace), surface_);
         b->setObjectName(name);
@@ -156,27 +160,23 @@ void Form1::buildControls() {
         b->setAccessibleDescription(hint);
         b->setGeometry(QRect(place, QSize(kButtonSize, kButtonSize)));
         connect(b, &PictureButton::hovered, this, [this, hint] { setHint(hint); });
-        connect(b, &QAbstractButton::clicked, this, [this, click] {
-            agreedToEnd_ = false;  // a move after a cancelled logout is worth asking about again
-            click();
-            sync();
-        });
+        connect(b, &QAbstractButton::clicked, this, [this, button, index] { boardButtonClicked(button, index); });
         return b;
     };
     for (int k = 0; k < kDropButtons; ++k)
         Command1[k] = makeButton(QStringLiteral("Command1_%1").arg(k), QStringLiteral("drop"), QPixmap(),
-                                 {180 + kCell * k, 40}, kHintDrop, dropButtonName(k), [this, k] { game_.command1Click(k); });
+                                 {180 + kCell * k, 40}, kHintDrop, dropButtonName(k), Button::Command1, k);
     for (int r = 0; r < kRails; ++r)
         Command2[r] = makeButton(QStringLiteral("Command2_%1").arg(r), QStringLiteral("shift_left"), disabled,
-                                 {8, kRailTop0 + kCell * r}, kHintLeft, railButtonName(r, true), [this, r] { game_.command2Click(r); });
+                                 {8, kRailTop0 + kCell * r}, kHintLeft, railButtonName(r, true), Button::Command2, r);
     for (int r = 0; r < kRails; ++r)
         Command3[r] = makeButton(QStringLiteral("Command3_%1").arg(r), QStringLiteral("shift_right"), disabled,
-                                 {592, kRailTop0 + kCell * r}, kHintRight, railButtonName(r, false), [this, r] { game_.command3Click(r); });
+                                 {592, kRailTop0 + kCell * r}, kHintRight, railButtonName(r, false), Button::Command3, r);
     for (int i = 0; i < kDrumButtons; ++i) {
         bool up = i == 0 || i == 2;
         Command4[i] = makeButton(QStringLiteral("Command4_%1").arg(i), up ? QStringLiteral("drum_up") : QStringLiteral("drop"),
                                  disabled, kDrumButtonPlaces[i], up ? kHintDrumUp : kHintDrumDown, drumButtonName(i),
-                                 [this, i] { game_.command4Click(i); });
+                                 Button::Command4, i);
     }
     Command5 = new QPushButton(QStringLiteral("&Всё, хватит!"), surface_);
     Command5->setObjectName(QStringLiteral("Command5"));
@@ -189,11 +189,7 @@ void Form1::buildControls() {
     Command5->setMouseTracking(true);
     Command5->installEventFilter(this);
     Command5->hide();
-    connect(Command5, &QPushButton::clicked, this, [this] {
-        agreedToEnd_ = false;
-        game_.command5Click();
-        sync();
-    });
+    connect(Command5, &QPushButton::clicked, this, [this] { boardButtonClicked(Button::Command5, 0); });
 
     StatusBar1 = new QStatusBar(surface_);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -242,12 +238,15 @@ void Form1::buildMenus() {
     file->addSeparator()->setObjectName(QStringLiteral("s2"));
     addItem(file, "Exit", QStringLiteral("&Выход"), {}, &Form1::Exit);
 
+    buildMoveMenu();
+
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Параметры"));
     options->setObjectName(QStringLiteral("Para"));
     SonAction = addItem(options, "Son", QStringLiteral("&Звук"), {}, &Form1::Son);
     SonAction->setCheckable(true);
     options->addSeparator()->setObjectName(QStringLiteral("s3"));
     addItem(options, "FonV", QStringLiteral("&Выбрать фон..."), {}, &Form1::FonV);
+    buildOpponentMenus(options);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
     help->setObjectName(QStringLiteral("Help"));
@@ -283,18 +282,22 @@ void Form1::sync() {
     showLabel(Label2, s.Label2);
     showLabel(Label3, s.Label3);
     chipNames_.follow(s);
-    auto showButton = [](QWidget* w, const BoardButton& b) {
-        w->setVisible(b.Visible);
+    computer_->boardChanged();
+    // While the computer thinks and plays, only the button it is about to press shows.
+    bool computerBusy = computer_->busy();
+    auto showButton = [this, computerBusy](QWidget* w, const BoardButton& b, Button button, int index) {
+        w->setVisible(b.Visible && (!computerBusy || computer_->shows(button, index)));
         w->setEnabled(b.Enabled);
     };
-    for (int k = 0; k < kDropButtons; ++k) showButton(Command1[k], s.Command1[k]);
-    for (int r = 0; r < kRails; ++r) showButton(Command2[r], s.Command2[r]);
-    for (int r = 0; r < kRails; ++r) showButton(Command3[r], s.Command3[r]);
-    for (int i = 0; i < kDrumButtons; ++i) showButton(Command4[i], s.Command4[i]);
-    showButton(Command5, s.Command5);
+    for (int k = 0; k < kDropButtons; ++k) showButton(Command1[k], s.Command1[k], Button::Command1, k);
+    for (int r = 0; r < kRails; ++r) showButton(Command2[r], s.Command2[r], Button::Command2, r);
+    for (int r = 0; r < kRails; ++r) showButton(Command3[r], s.Command3[r], Button::Command3, r);
+    for (int i = 0; i < kDrumButtons; ++i) showButton(Command4[i], s.Command4[i], Button::Command4, i);
+    showButton(Command5, s.Command5, Button::Command5, 0);
     SonAction->setChecked(s.SonChecked);
     syncTimers();
-    keyboard_->boardChanged(s.animating());
+    syncMoveCommands();
+    keyboard_->boardChanged(s.animating() || computerBusy);
 }
 
 void Form1::syncTimers() {

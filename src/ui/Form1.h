@@ -12,14 +12,20 @@
 #include <array>
 
 #include "BoardNames.h"
+#include "Opponent.h"
+#include "ai/Turn.h"
 #include "game/Game.h"
 
+class QAbstractButton;
 class QAction;
+class QMenu;
 
 namespace reikoboy {
 
 class BoardKeyboard;
 class BoardSurface;
+class ComputerTurn;
+class MoveHint;
 class PictureButton;
 class PictureControl;
 class SoundPlayer;
@@ -40,6 +46,7 @@ public:
     const SoundPlayer& soundPlayer() const { return *sound_; }
     BoardSurface* surface() const { return surface_; }
     QString hint() const;
+    ComputerTurn& computerTurn() const { return *computer_; }
 
     // The desktop session is ending: the same question as closing the window, when the
     // session manager lets us ask. False means the players want to stay.
@@ -65,6 +72,21 @@ private:
     void syncTimers();
     void paintBackground(const QString& file);
     void setHint(const QString& text);
+    // The status bar's text, spoken to screen readers too.
+    void announce(const QString& text);
+
+    // The computer opponent and the hint (Form1Moves.cpp).
+    void buildComputer();
+    void buildMoveMenu();
+    void buildOpponentMenus(QMenu* options);
+    void applyStoredChoices(const QString& opponent, const QString& strength);
+    void chooseOpponent(Opponent opponent);
+    void chooseLevel(ai::Level level);
+    void syncMoveCommands();
+    void stopComputer();
+    QAbstractButton* boardButton(const ai::Click& click) const;
+    // Every click of a board button, a player's or the computer's.
+    void boardButtonClicked(Button button, int index);
 
     void Nova();
     void Op();
@@ -101,6 +123,12 @@ private:
     QLabel* hintPanel_ = nullptr;
     QTimer Timer1, Timer2, Timer3;
     QAction* SonAction = nullptr;
+    ComputerTurn* computer_ = nullptr;
+    MoveHint* hint_ = nullptr;
+    QAction* hintAction_ = nullptr;
+    std::array<QAction*, 3> opponentActions_{};
+    std::array<QAction*, 3> levelActions_{};
+    Opponent opponent_ = kDefaultOpponent;
     QString CommonDialog1FileName;  // the saved-game dialog's remembered file name
     QString CommonDialog2FileName;  // the picture dialog's
     bool agreedToEnd_ = false;      // the players already answered the end of the session

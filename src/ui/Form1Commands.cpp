@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "BoardSurface.h"
+#include "ComputerTurn.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -36,6 +37,7 @@ QStringList nameFilters(const QString& filter) {
 // ---------------------------------------------------------------- menu commands
 
 void Form1::Nova() {
+    stopComputer();
     game_.newGame();
     sync();
 }
@@ -79,6 +81,8 @@ void Form1::Exit() { close(); }
 // ---------------------------------------------------------------- saved games
 
 void Form1::Op() {
+    stopComputer();
+    ComputerTurn::Hold hold(*computer_);  // whatever the dialog brings, the computer waits for it
     QFileDialog CommonDialog1(this);
     CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
     CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
@@ -154,19 +158,25 @@ bool Form1::mayClose(bool mayAsk) {
     }
     writeSettings(SonAction->text(), QString::fromStdString(game_.soundSetting()),
                   QString::fromStdString(game_.state().bgFile));
+    writeComputerSettings(toStore(opponent_), toStore(computer_->level()));
     return !stay;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (mayClose(true))
+    stopComputer();
+    computer_->hold();  // and stays held once the window is gone
+    if (mayClose(true)) {
         event->accept();
-    else
+    } else {
         event->ignore();
+        computer_->resume();
+    }
 }
 
 bool Form1::endOfSession(bool mayAsk) {
     // The desktop asks before it logs out; once the players agreed, the close that follows
     // must not ask them a second time.
+    ComputerTurn::Hold hold(*computer_);
     agreedToEnd_ = mayClose(mayAsk);
     return agreedToEnd_;
 }

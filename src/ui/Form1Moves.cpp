@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The window's side of the computer opponent: the «Ход» menu with the hint, the choice of
+// opponent and strength under «Параметры», and the board clicks both players make.
+#include <QAccessible>
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "ComputerTurn.h"
+#include "Form1.h"
+#include "MoveHint.h"
+#include "PictureButton.h"
+
+namespace reikoboy {
+
+namespace {
+
+struct Choice {
+    const char* name;
+    const char* caption;
+};
+
+const Choice kOpponents[] = {{"OpponentSecondPlayer", "&Второй игрок"},
+                             {"OpponentComputerRed", "Компьютер за &красных"},
+                             {"OpponentComputerBlue", "Компьютер за &синих"}};
+const Choice kStrengths[] = {{"StrengthNovice", "&Новичок"}, {"StrengthAmateur", "&Любитель"}, {"StrengthMaster", "&Мастер"}};
+
+}  // namespace
+
+void Form1::buildComputer() {
+    auto button = [this](const ai::Click& click) { return boardButton(click); };
+    auto announced = [this](const QString& text) { announce(text); };
+    computer_ = new ComputerTurn(game_, {button, [this](const QString& text) { setHint(text); }, announced, [this] { sync(); }}, this);
+    hint_ = new MoveHint(game_, button, announced, this);
+}
+
+void Form1::buildMoveMenu() {
+    QMenu* moves = menuBar()->addMenu(QStringLiteral("&Ход"));
+    moves->setObjectName(QStringLiteral("Moves"));
+    hintAction_ = moves->addAction(QStringLiteral("&Подсказка"));
+    hintAction_->setObjectName(QStringLiteral("Hint"));
+    hintAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(hintAction_, &QAction::triggered, this, [this] {
+        if (hintAction_->isEnabled()) hint_->start();
+    });
+}
+
+void Form1::buildOpponentMenus(QMenu* options) {
+    options->addSeparator()->setObjectName(QStringLiteral("s4"));
+    auto addChoices = [this, options](const char* menuName, const QString& caption, const Choice (&choices)[3],
+                                      std::array<QAction*, 3>& actions, auto choose) {
+        QMenu* menu = options->addMenu(caption);
+        menu->setObjectName(QLatin1String(menuName));
+        auto* group = new QActionGroup(menu);
+        for (int i = 0; i < 3; ++i) {
+            actions[i] = menu->addAction(QString::fromUtf8(choices[i].caption));
+            actions[i]->setObjectName(QLatin1String(choices[i].name));
+            actions[i]->setCheckable(true);
+            group->addAction(actions[i]);
+            connect(actions[i], &QAction::triggered, this, [choose, i] { choose(i); });
+        }
+    };
+    addChoices("Opponent", QStringLiteral("&Соперник"), kOpponents, opponentActions_,
+               [this](int i) { chooseOpponent(static_cast<Opponent>(i)); });
+    addChoices("Strength", QStringLiteral("Сила &компьютера"), kStrengths, levelActions_,
+               [this](int i) { chooseLevel(static_cast<ai::Level>(i)); });
+}
+
+void Form1::applyStoredChoices(const QString& opponent, const QString& strength) {
+    opponent_ = opponentFromStore(opponent);
+    opponentActions_[static_cast<int>(opponent_)]->setChecked(true);
+    computer_->setColour(computerColour(opponent_));
+    ai::Level level = levelFromStore(strength);
+    levelActions_[static_cast<int>(level)]->setChecked(true);
+    computer_->setLevel(level);
+}
+
+void Form1::chooseOpponent(Opponent opponent) {
+    hint_->stop();
+    opponent_ = opponent;
+    opponentActions_[static_cast<int>(opponent)]->setChecked(true);
+    computer_->setColour(computerColour(opponent));  // a turn under way stops here
+    sync();                                           // and a computer whose side is to move begins
+}
+
+void Form1::chooseLevel(ai::Level level) {
+    levelActions_[static_cast<int>(level)]->setChecked(true);
+    computer_->setLevel(level);  // from its next turn on
+}
+
+void Form1::syncMoveCommands() {
+    // The hint needs a board at rest with a move of the player's own to offer.
+    const GameState& s = game_.state();
+    bool offered = false;
+    if (!s.animating() && !computer_->busy() && !ai::gameOver(s)) {
+        for (Button b : {Button::Command1, Button::Command2, Button::Command3, Button::Command4, Button::Command5})
+            for (int i = 0; i < buttonCount(b) && !offered; ++i) offered = game_.offers(b, i);
+    }
+    if (hintAction_->isEnabled() != offered) hintAction_->setEnabled(offered);
+}
+
+void Form1::stopComputer() {
+    hint_->stop();
+    computer_->stop();
+}
+
+QAbstractButton* Form1::boardButton(const ai::Click& click) const {
+    int i = click.index;
+    switch (click.button) {
+        case Button::Command1: return i >= 0 && i < kDropButtons ? Command1[i] : nullptr;
+        case Button::Command2: return i >= 0 && i < kRails ? Command2[i] : nullptr;
+        case Button::Command3: return i >= 0 && i < kRails ? Command3[i] : nullptr;
+        case Button::Command4: return i >= 0 && i < kDrumButtons ? Command4[i] : nullptr;
+        case Button::Command5: return Command5;
+    }
+    return nullptr;
+}
+
+void Form1::boardButtonClicked(Button button, int index) {
+    if (!computer_->letsPress()) return;  // during the computer's turn only its own presses count
+    hint_->stop();
+    agreedToEnd_ = false;  // a move after a cancelled logout is worth asking about again
+    game_.click(button, index);
+    sync();
+}
+
+void Form1::announce(const QString& text) {
+    setHint(text);
+    QAccessibleEvent changed(hintPanel_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+}  // namespace reikoboy

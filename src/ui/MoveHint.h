@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The hint: the first move the strongest level would make for the side to move. Its button
+// blinks between its normal and pressed faces for a moment and the status bar names the
+// move; nothing is played.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+#include "TurnThinker.h"
+
+class QAbstractButton;
+
+namespace reikoboy {
+
+class MoveHint : public QObject {
+public:
+    static constexpr int kBlinkMilliseconds = 250;
+    static constexpr int kBlinks = 8;  // about two seconds
+
+    MoveHint(const Game& game, std::function<QAbstractButton*(const ai::Click&)> button,
+             std::function<void(const QString&)> announce, QObject* parent);
+
+    void start();
+    // Ends the thinking and the blinking; the button shows its normal face again.
+    void stop();
+    bool blinking() const { return blinkTimer_.isActive(); }
+
+private:
+    void show(const ai::Turn& turn);
+    void blink();
+
+    const Game& game_;
+    std::function<QAbstractButton*(const ai::Click&)> button_;
+    std::function<void(const QString&)> announce_;
+    TurnThinker thinker_;
+    QTimer blinkTimer_;
+    QPointer<QAbstractButton> blinking_;
+    int blinksLeft_ = 0;
+};
+
+}  // namespace reikoboy
