@@ -150,7 +150,8 @@ TEST_F(HelpAndAboutTest, EveryHelpPageFitsTheWindowShowsItsPicturesAndSaysWhatTh
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
     QTextBrowser* page = help.browser();
     std::map<QString, std::vector<ShownParagraph>> shown;
-    for (const char* name : {"index.htm", "help/rules.htm", "help/drum.htm", "help/menus.htm", "help/tips.htm"}) {
+    for (const char* name : {"index.htm", "help/rules.htm", "help/drum.htm", "help/menus.htm", "help/computer.htm",
+                             "help/tips.htm"}) {
         page->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(name)));
         QApplication::processEvents();
         ASSERT_FALSE(page->toPlainText().isEmpty()) << name;
