@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QSettings>
 
 #include "BoardSurface.h"
 #include "ComputerTurn.h"
@@ -32,6 +33,13 @@ QStringList nameFilters(const QString& filter) {
     return filters;
 }
 
+// Qt's file dialog keeps the folders it visited in a settings file of its own beside the
+// game's; pointed where no file can be, it remembers them for the run only. The game's own
+// settings are in the INI format, whose place this leaves alone.
+void keepDialogsOffTheDisk() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- menu commands
@@ -48,6 +56,7 @@ void Form1::Son() {
 }
 
 void Form1::FonV() {
+    keepDialogsOffTheDisk();
     QFileDialog CommonDialog2(this);
     CommonDialog2.setObjectName(QStringLiteral("CommonDialog2"));
     CommonDialog2.setFileMode(QFileDialog::ExistingFile);
@@ -83,6 +92,7 @@ void Form1::Exit() { close(); }
 void Form1::Op() {
     stopComputer();
     ComputerTurn::Hold hold(*computer_);  // whatever the dialog brings, the computer waits for it
+    keepDialogsOffTheDisk();
     QFileDialog CommonDialog1(this);
     CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
     CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
@@ -107,6 +117,7 @@ bool Form1::sa2() {
     // Never a board in motion: whatever moves now arrives first.
     game_.finishAnimation();
     sync();
+    keepDialogsOffTheDisk();
     QFileDialog CommonDialog1(this);
     CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
     CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
