@@ -111,7 +111,10 @@ void Form1::Op() {
     sync();
 }
 
-void Form1::Sa() { sa2(); }
+void Form1::Sa() {
+    ComputerTurn::Hold hold(*computer_);  // the file holds the board the player chose to save
+    sa2();
+}
 
 bool Form1::sa2() {
     // Never a board in motion: whatever moves now arrives first.
