@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "Settings.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -24,17 +27,37 @@ enum class StoreFile { Usable, Oversized, Unusable };
 // Looked at before QSettings opens it, which would read the whole file, and wait for ever
 // on a FIFO.
 StoreFile storeFile() {
-    QFileInfo file(settingsFileName());
+    const QString name = settingsFileName();
+    if (name.isEmpty()) return StoreFile::Unusable;  // no home: nowhere to keep it
+    QFileInfo file(name);
     if (!file.exists()) return StoreFile::Usable;
     if (!file.isFile()) return StoreFile::Unusable;
     return file.size() > kLargestStore ? StoreFile::Oversized : StoreFile::Usable;
 }
 
+// With neither XDG_CONFIG_HOME nor HOME set, Qt takes the root of the file system for the
+// home; the password database knows the real one. A user without an existing home keeps no
+// settings. QSettings is told the same folder.
+QString configFolder() {
+    QString folder;
+    if (!qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") || !qEnvironmentVariableIsEmpty("HOME")) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    } else {
+        const passwd* user = ::getpwuid(::geteuid());
+        const QString home = user && user->pw_dir ? QFile::decodeName(user->pw_dir) : QString();
+        if (home.isEmpty() || QFileInfo(home).isRoot() || !QFileInfo(home).isDir()) return {};
+        folder = home + QStringLiteral("/.config");
+    }
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    return folder;
+}
+
 }  // namespace
 
 QString settingsFileName() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
-           kApplication + QLatin1Char('/') + kApplication + QStringLiteral(".ini");
+    const QString folder = configFolder();
+    if (folder.isEmpty()) return {};
+    return folder + QLatin1Char('/') + kApplication + QLatin1Char('/') + kApplication + QStringLiteral(".ini");
 }
 
 StoredSettings readSettings(const QString& soundKey) {
