@@ -322,7 +322,9 @@ bool Form1::askEndOfGame(const std::string& text) {
     QString shown = QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::NoIcon, kTitle, shown, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    if (box.exec() != QMessageBox::Yes) return false;
+    history_.clear();  // the game starts anew
+    return true;
 }
 
 // ---------------------------------------------------------------- background and hints

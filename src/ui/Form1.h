@@ -15,6 +15,7 @@
 #include "Opponent.h"
 #include "ai/Turn.h"
 #include "game/Game.h"
+#include "game/History.h"
 
 class QAbstractButton;
 class QAction;
@@ -88,6 +89,13 @@ private:
     // Every click of a board button, a player's or the computer's.
     void boardButtonClicked(Button button, int index);
 
+    // Taking moves back and playing them again (Form1Undo.cpp).
+    void buildUndoActions(QMenu* moves);
+    void syncUndoCommands();
+    void playClick(BoardClick click);
+    void Undo();
+    void Redo();
+
     void Nova();
     void Op();
     void Sa();
@@ -126,6 +134,9 @@ private:
     ComputerTurn* computer_ = nullptr;
     MoveHint* hint_ = nullptr;
     QAction* hintAction_ = nullptr;
+    History history_;  // the boards before each click; a new game or an opened one starts it anew
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     std::array<QAction*, 3> opponentActions_{};
     std::array<QAction*, 3> levelActions_{};
     Opponent opponent_ = kDefaultOpponent;

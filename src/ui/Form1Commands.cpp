@@ -47,6 +47,7 @@ void keepDialogsOffTheDisk() {
 void Form1::Nova() {
     stopComputer();
     game_.newGame();
+    history_.clear();
     sync();
 }
 
@@ -107,6 +108,8 @@ void Form1::Op() {
     if (read != ReadResult::Ok) {
         QMessageBox::critical(this, QString::fromUtf8(kNotASavedGameTitle),
                               QString::fromUtf8(kNotASavedGame));
+    } else {
+        history_.clear();  // a refused file leaves the game, and its moves, as they were
     }
     sync();
 }

@@ -38,6 +38,8 @@ void Form1::buildComputer() {
 void Form1::buildMoveMenu() {
     QMenu* moves = menuBar()->addMenu(QStringLiteral("&Ход"));
     moves->setObjectName(QStringLiteral("Moves"));
+    buildUndoActions(moves);
+    moves->addSeparator()->setObjectName(QStringLiteral("s6"));
     hintAction_ = moves->addAction(QStringLiteral("&Подсказка"));
     hintAction_->setObjectName(QStringLiteral("Hint"));
     hintAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -98,6 +100,7 @@ void Form1::syncMoveCommands() {
             for (int i = 0; i < buttonCount(b) && !offered; ++i) offered = game_.offers(b, i);
     }
     if (hintAction_->isEnabled() != offered) hintAction_->setEnabled(offered);
+    syncUndoCommands();
 }
 
 void Form1::stopComputer() {
@@ -121,7 +124,7 @@ void Form1::boardButtonClicked(Button button, int index) {
     if (!computer_->letsPress()) return;  // during the computer's turn only its own presses count
     hint_->stop();
     agreedToEnd_ = false;  // a move after a cancelled logout is worth asking about again
-    game_.click(button, index);
+    playClick({button, index});  // kept, so that it can be taken back
     sync();
 }
 

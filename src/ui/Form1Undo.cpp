@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// «Отменить ход» and «Повторить ход»: every board click goes through the history, which
+// restores the board at rest as it was before a click and plays a taken-back click again.
+#include <QMenu>
+
+#include "ComputerTurn.h"
+#include "Form1.h"
+#include "MoveHint.h"
+
+namespace reikoboy {
+
+namespace {
+
+// Against the computer a move is taken back to the person's own last decision.
+std::optional<int> personAgainstComputer(Opponent opponent) {
+    std::optional<int> computer = computerColour(opponent);
+    if (!computer) return std::nullopt;
+    return *computer == kRed ? kBlue : kRed;
+}
+
+}  // namespace
+
+void Form1::buildUndoActions(QMenu* moves) {
+    undoAction_ = moves->addAction(QStringLiteral("&Отменить ход"));
+    undoAction_->setObjectName(QStringLiteral("Undo"));
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undoAction_->setEnabled(false);
+    connect(undoAction_, &QAction::triggered, this, &Form1::Undo);
+    redoAction_ = moves->addAction(QStringLiteral("По&вторить ход"));
+    redoAction_->setObjectName(QStringLiteral("Redo"));
+    redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redoAction_->setEnabled(false);
+    connect(redoAction_, &QAction::triggered, this, &Form1::Redo);
+}
+
+void Form1::syncUndoCommands() {
+    std::optional<int> person = personAgainstComputer(opponent_);
+    bool undo = person ? history_.canUndoTo(*person) : history_.canUndo();
+    // The computer replays its own taken-back clicks when it chooses them again.
+    bool redo = history_.canRedo(game_) && !computer_->busy();
+    if (undoAction_->isEnabled() != undo) undoAction_->setEnabled(undo);
+    if (redoAction_->isEnabled() != redo) redoAction_->setEnabled(redo);
+}
+
+void Form1::playClick(BoardClick click) {
+    // The computer choosing what was taken back keeps the rest of it for «Повторить ход».
+    if (computer_->busy() && history_.nextRedo() == click && history_.canRedo(game_))
+        history_.redo(game_);
+    else
+        history_.click(game_, click);
+}
+
+void Form1::Undo() {
+    // Whatever moves stops first, as for a new game; then the board at rest before the click.
+    std::optional<int> person = personAgainstComputer(opponent_);
+    if (!(person ? history_.canUndoTo(*person) : history_.canUndo())) return;
+    stopComputer();
+    if (person)
+        history_.undoTo(game_, *person);  // the person is to move, so the computer waits
+    else
+        history_.undo(game_);
+    agreedToEnd_ = false;
+    sync();
+}
+
+void Form1::Redo() {
+    if (computer_->busy() || !history_.canRedo(game_)) return;
+    hint_->stop();
+    history_.redo(game_);
+    agreedToEnd_ = false;
+    sync();  // and the computer answers when its side is to move
+}
+
+}  // namespace reikoboy
