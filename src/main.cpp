@@ -3,6 +3,7 @@
 // Рейкобой: a board game for two players at one computer.
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 #include "ui/Form1.h"
@@ -17,5 +18,7 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
     reikoboy::Form1 window;
     window.show();
+    // Asked from the running event loop, which a signal arriving during the question can end.
+    QTimer::singleShot(0, &window, &reikoboy::Form1::offerInterruptedGame);
     return app.exec();
 }

@@ -52,6 +52,8 @@ public:
     // The desktop session is ending: the same question as closing the window, when the
     // session manager lets us ask. False means the players want to stay.
     bool endOfSession(bool mayAsk);
+    // A game kept at such an end in an earlier run: the players may continue it (Form1Recovery.cpp).
+    void offerInterruptedGame();
 
     // The background file names the picture dialog offers, as pairs of description and
     // patterns joined with "|".
@@ -108,6 +110,8 @@ private:
     bool sa2();
     // The closing dialogue; writes the settings on every attempt. False keeps the window open.
     bool mayClose(bool mayAsk);
+    // Keeps a game in progress when nobody could be asked, and forgets it once they answered.
+    void settleInterruptedGame(bool mayAsk, bool stay);
 
     Game game_;
     SoundPlayer* sound_ = nullptr;
@@ -143,6 +147,7 @@ private:
     QString CommonDialog1FileName;  // the saved-game dialog's remembered file name
     QString CommonDialog2FileName;  // the picture dialog's
     bool agreedToEnd_ = false;      // the players already answered the end of the session
+    bool keptForLater_ = false;     // this run wrote the game waiting to be continued
 };
 
 }  // namespace reikoboy

@@ -173,6 +173,7 @@ bool Form1::mayClose(bool mayAsk) {
         else if (answer != QMessageBox::No)
             stay = true;
     }
+    settleInterruptedGame(mayAsk, stay);
     writeSettings(SonAction->text(), QString::fromStdString(game_.soundSetting()),
                   QString::fromStdString(game_.state().bgFile));
     writeComputerSettings(toStore(opponent_), toStore(computer_->level()));
