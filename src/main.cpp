@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "ui/Form1.h"
+#include "ui/SessionSignals.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     reikoboy::Form1 window;
+    reikoboy::endSessionOnSignals(window);
     window.show();
     // Asked from the running event loop, which a signal arriving during the question can end.
     QTimer::singleShot(0, &window, &reikoboy::Form1::offerInterruptedGame);
