@@ -61,7 +61,7 @@ double evaluate(const GameState& s, int colour, const EvaluationWeights& w) {
         stockValue += likelyPoints(c, s.drumPos, w.drumNow);
     stockValue /= kDropButtons;
 
-    double value = diff;
+    double value = diff + w.finish * diff * int(s.chipsOut) / kChipsInGame;
     for (int side : {kBlue, kRed}) {
         double sign = side == colour ? 1 : -1;
         int dropped = s.dropped(side);

@@ -3,6 +3,7 @@
 #include "Search.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 #include "ComputerPlayer.h"
@@ -13,6 +14,24 @@ namespace reikoboy::ai {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kEven = 0.5;  // points
+
+// A number that tells boards apart: the rails, the chips, the drum, the scores, the turn.
+std::uint64_t boardHash(const GameState& s) {
+    std::uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](long v) { h = (h ^ std::uint64_t(v)) * 1099511628211ull; };
+    for (int r = 0; r < kRails; ++r) mix(s.railShift[r]);
+    for (int colour : {kBlue, kRed}) {
+        mix(s.dropped(colour));
+        for (int i = 0; i < kChipsPerColour; ++i) {
+            mix(long(s.chips(colour)[i].Left));
+            mix(long(s.chips(colour)[i].Top));
+            mix(s.out(colour)[i]);
+        }
+    }
+    for (long v : {long(s.drumPos), long(s.lastMoved), long(s.turnColour), long(s.blueScore), long(s.redScore)}) mix(v);
+    return h ^ (h >> 29);
+}
 
 class Searcher {
 public:
@@ -21,20 +40,27 @@ public:
     long simulated() const { return simulated_; }
     bool stopped() const { return stopped_; }
 
-    // The best turn at `depth` for the side to move, or an empty turn if none is offered.
-    std::pair<Turn, double> best(const GameState& state, int depth) {
+    // The best turn at `depth` for the side to move, or an empty turn if none is offered. The
+    // best turn of the search before is tried first, which makes the cut-offs come sooner.
+    std::pair<Turn, double> best(const GameState& state, int depth, const Turn& earlierBest) {
         std::vector<TurnResult> turns = ordered(state);
-        Turn bestTurn;
+        auto earlier = std::find_if(turns.begin(), turns.end(), [&](auto& t) { return t.turn == earlierBest; });
+        if (earlier != turns.end()) std::rotate(turns.begin(), earlier, earlier + 1);
+        // Turns within kEven of each other count as equal, and the board picks among them: a
+        // fixed first choice would slide the same rail to and fro while nothing scores.
+        std::vector<std::pair<double, const Turn*>> values;
         double alpha = -kInfinity;
         for (TurnResult& t : turns) {
-            double v = -negamax(t.after, depth - 1, -kInfinity, -alpha);
+            double v = -negamax(t.after, depth - 1, -kInfinity, -(alpha - kEven));
             if (stopped_) break;
-            if (v > alpha || bestTurn.empty()) {
-                alpha = v;
-                bestTurn = t.turn;
-            }
+            values.push_back({v, &t.turn});
+            alpha = std::max(alpha, v);
         }
-        return {bestTurn, alpha};
+        std::vector<const Turn*> even;
+        for (auto& [v, turn] : values)
+            if (v >= alpha - kEven) even.push_back(turn);
+        if (even.empty()) return {Turn{}, alpha};
+        return {*even[boardHash(state) % even.size()], alpha};
     }
 
 private:
@@ -57,7 +83,8 @@ private:
     double negamax(const GameState& state, int depth, double alpha, double beta) {
         int side = mover(state);
         if (depth <= 0 || gameOver(state)) return evaluate(state, side, limits_.weights);
-        if (cancel_ && cancel_->load(std::memory_order_relaxed)) {
+        if ((cancel_ && cancel_->load(std::memory_order_relaxed)) ||
+            (limits_.hardBudget > 0 && simulated_ > limits_.hardBudget)) {
             stopped_ = true;
             return 0;
         }
@@ -86,16 +113,24 @@ private:
 SearchResult searchTurn(const GameState& state, const SearchLimits& limits, const std::atomic<bool>* cancel) {
     SearchResult result;
     Searcher searcher(limits, cancel);
+    long before = 0;  // simulated moves of the depth before the last
     for (int depth = 1; depth <= limits.maxDepth; ++depth) {
-        auto [turn, value] = searcher.best(state, depth);
+        long start = searcher.simulated();
+        auto [turn, value] = searcher.best(state, depth, result.turn);
         if (searcher.stopped()) break;
         result.turn = std::move(turn);
         result.value = value;
         result.depth = depth;
-        if (limits.moveBudget > 0 && searcher.simulated() >= limits.moveBudget) break;
+        long last = searcher.simulated() - start;
+        // Each depth costs about as many times the last as the last cost the one before.
+        double growth = before > 0 ? double(last) / double(before) : 10.0;
+        if (depth >= limits.minDepth && limits.moveBudget > 0 &&
+            double(last) * std::max(growth, 2.0) > double(limits.moveBudget))
+            break;
+        before = std::max(last, 1L);
     }
     result.simulated = searcher.simulated();
-    result.cancelled = searcher.stopped();
+    result.cancelled = cancel && cancel->load();
     if (result.cancelled) result.turn.clear();
     return result;
 }

@@ -14,7 +14,13 @@ namespace reikoboy::ai {
 
 struct SearchLimits {
     int maxDepth = 1;          // in turns, the computer's own first
-    long moveBudget = 0;       // simulated moves after which no deeper search starts; 0: none
+    int minDepth = 1;          // searched whatever moveBudget expects
+    // Simulated moves a deeper search may be expected to take: it starts only when the growth
+    // from the last depth to this one says it will fit; 0: no limit.
+    long moveBudget = 0;
+    // Simulated moves after which a search stops at once and the deepest one that finished
+    // answers; 0: no limit.
+    long hardBudget = 0;
     EvaluationWeights weights;
 };
 

@@ -21,7 +21,7 @@ struct Lister {
         game.finishAnimation();
         ++simulated;
         prefix.push_back(click);
-        results.push_back({prefix, game.state()});
+        results.push_back({prefix, std::move(game).releaseState()});
         prefix.pop_back();
     }
 

@@ -31,6 +31,8 @@ public:
     Game& operator=(const Game&) = delete;
 
     const GameState& state() const { return state_; }
+    // Hands the state over, when this game is no longer needed: cheaper than a copy.
+    GameState releaseState() && { return std::move(state_); }
 
     // The window's load handler, handed the two stored settings as the store gave them.
     void formLoad(std::string_view storedBackground, std::string_view storedSound);

@@ -175,6 +175,30 @@ unreadable)
     [ "$(cat "$work/err")" = "line 1: unknown move \"Command9${x80:8}…\"" ] \
         || fail "message: $(cat "$work/err")"
     ;;
+suggest)
+    # The computer's turn for the side to move: moves that replay, ending with the one that
+    # passes the turn, the same every time.
+    for level in novice amateur master; do
+        run 'Command1 3\nCommand3 1\n' --suggest --level "$level"
+        [ "$rc" -eq 0 ] || fail "$level: exit $rc: $(cat "$work/err")"
+        [ ! -s "$work/err" ] || fail "$level: stderr: $(cat "$work/err")"
+        cp "$work/out" "$work/turn"
+        grep -qvE '^(Command1 [0-6]|Command[23] [0-5]|Command4 [0-3]|Command5)$' "$work/turn" \
+            && fail "$level: not moves: $(cat "$work/turn")"
+        tail -n 1 "$work/turn" | grep -q '^Command1' && fail "$level: the turn does not pass"
+        run 'Command1 3\nCommand3 1\n' --suggest --level "$level"
+        cmp -s "$work/out" "$work/turn" || fail "$level: a different turn the second time"
+        run "Command1 3\nCommand3 1\n$(cat "$work/turn")\n" --trace
+        [ "$rc" -eq 0 ] || fail "$level: the suggested turn does not replay: $(cat "$work/err")"
+        [ "$(sed -n 13p "$work/out" | cut -d, -f6)" = 0 ] || fail "$level: blue is not to move after it"
+    done
+    # Over: nothing to suggest.
+    last_chip_game
+    run 'Command2 5\n' --from "$work/last.sav" --suggest
+    [ "$rc" -eq 0 ] && [ ! -s "$work/out" ] || fail "after the end: exit $rc, $(cat "$work/out")"
+    run '' --suggest --level grandmaster
+    [ "$rc" -eq 1 ] || fail "an unknown level gave exit $rc"
+    ;;
 usage)
     run '' --answer maybe
     [ "$rc" -ne 0 ] && [ "$rc" -ne 2 ] && [ "$rc" -ne 3 ] || fail "exit $rc"

@@ -1,0 +1,123 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "Opponents.h"
+
+#include <cstdio>
+#include <limits>
+
+#include "ai/ComputerPlayer.h"
+#include "ai/Evaluation.h"
+#include "ai/Search.h"
+#include "ai/TurnList.h"
+
+namespace reikoboy::bench {
+
+namespace {
+
+using ai::TurnResult;
+
+// Picks uniformly among the turns whose value is highest.
+template <class Value>
+ai::Turn bestByValue(const std::vector<TurnResult>& turns, std::mt19937& dice, Value value) {
+    double best = -std::numeric_limits<double>::infinity();
+    std::vector<size_t> tied;
+    for (size_t i = 0; i < turns.size(); ++i) {
+        double v = value(turns[i]);
+        if (v > best) {
+            best = v;
+            tied.clear();
+        }
+        if (v == best) tied.push_back(i);
+    }
+    if (tied.empty()) return {};
+    return turns[tied[std::uniform_int_distribution<size_t>(0, tied.size() - 1)(dice)]].turn;
+}
+
+class RandomPlayer : public Player {
+public:
+    std::string name() const override { return "random"; }
+    ai::Turn choose(const GameState& state, std::mt19937& dice) override {
+        std::vector<TurnResult> turns = ai::listTurns(state);
+        if (turns.empty()) return {};
+        return turns[std::uniform_int_distribution<size_t>(0, turns.size() - 1)(dice)].turn;
+    }
+};
+
+// The best points difference right after its own turn.
+class GreedyPlayer : public Player {
+public:
+    std::string name() const override { return "greedy1"; }
+    ai::Turn choose(const GameState& state, std::mt19937& dice) override {
+        int me = state.turnColour;
+        return bestByValue(ai::listTurns(state), dice,
+                           [me](const TurnResult& t) { return ai::scoreDifference(t.after, me); });
+    }
+};
+
+// The best points difference after the opponent's best greedy reply.
+class TwoPlyGreedyPlayer : public Player {
+public:
+    std::string name() const override { return "greedy2"; }
+    ai::Turn choose(const GameState& state, std::mt19937& dice) override {
+        int me = state.turnColour;
+        return bestByValue(ai::listTurns(state), dice, [me](const TurnResult& t) {
+            if (ai::gameOver(t.after)) return double(ai::scoreDifference(t.after, me));
+            int worst = std::numeric_limits<int>::max();
+            int theirBest = std::numeric_limits<int>::min();
+            for (const TurnResult& reply : ai::listTurns(t.after)) {
+                int theirs = -ai::scoreDifference(reply.after, me);
+                if (theirs > theirBest) {
+                    theirBest = theirs;
+                    worst = -theirs;
+                }
+            }
+            return double(theirBest == std::numeric_limits<int>::min() ? ai::scoreDifference(t.after, me) : worst);
+        });
+    }
+};
+
+class LevelPlayer : public Player {
+public:
+    LevelPlayer(ai::Level level, std::string name) : level_(level), name_(std::move(name)) {}
+    std::string name() const override { return name_; }
+    ai::Turn choose(const GameState& state, std::mt19937&) override { return ai::chooseTurn(state, level_); }
+
+private:
+    ai::Level level_;
+    std::string name_;
+};
+
+// "search:DEPTH:BUDGET:ONBOARD:INSTOCK:NEARFALL:DRUMNOW:FINISH", a search with weights of its own
+// (a budget stops it at three times as many moves as it may expect to take),
+// for trying changes to the levels.
+class TrialPlayer : public Player {
+public:
+    explicit TrialPlayer(const std::string& spec) : spec_(spec) {
+        double v[7] = {1, 0, 0.15, 0.05, 0.2, 0.5, 0};
+        std::sscanf(spec.c_str(), "search:%lf:%lf:%lf:%lf:%lf:%lf:%lf", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
+                    &v[6]);
+        limits_.maxDepth = int(v[0]);
+        limits_.moveBudget = long(v[1]);
+        limits_.hardBudget = 3 * long(v[1]);
+        limits_.weights = {v[2], v[3], v[4], v[5], v[6]};
+    }
+    std::string name() const override { return spec_; }
+    ai::Turn choose(const GameState& state, std::mt19937&) override { return ai::searchTurn(state, limits_).turn; }
+
+private:
+    std::string spec_;
+    ai::SearchLimits limits_;
+};
+
+}  // namespace
+
+std::unique_ptr<Player> makePlayer(const std::string& name) {
+    if (name == "random") return std::make_unique<RandomPlayer>();
+    if (name == "greedy1") return std::make_unique<GreedyPlayer>();
+    if (name == "greedy2") return std::make_unique<TwoPlyGreedyPlayer>();
+    if (auto level = ai::levelFromName(name)) return std::make_unique<LevelPlayer>(*level, name);
+    if (name.rfind("search:", 0) == 0) return std::make_unique<TrialPlayer>(name);
+    return nullptr;
+}
+
+}  // namespace reikoboy::bench
