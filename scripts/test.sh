@@ -12,7 +12,8 @@ werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 
 echo "== build and test"
-cmake -S . -B build -G Ninja -DREIKOBOY_WERROR="$werror"
+# Tests and benchmarks on by name: scripts/run.sh builds the game alone in the same folder.
+cmake -S . -B build -G Ninja -DREIKOBOY_WERROR="$werror" -DREIKOBOY_TESTS=ON -DREIKOBOY_BENCH=ON
 cmake --build build
 (cd build && ctest --output-on-failure --timeout 600)
 
