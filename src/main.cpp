@@ -5,7 +5,9 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <unistd.h>
 
+#include "ui/FirstFrame.h"
 #include "ui/Form1.h"
 #include "ui/SessionSignals.h"
 
@@ -19,6 +21,10 @@ int main(int argc, char** argv) {
         QApplication::installTranslator(&qtTexts);
     reikoboy::Form1 window;
     reikoboy::endSessionOnSignals(window);
+    // For bench/startup_instructions.sh: leave as soon as the first frame is shown and the
+    // event loop has nothing left to do, counting nothing of the way out.
+    if (qEnvironmentVariableIsSet("REIKOBOY_EXIT_AFTER_FIRST_FRAME"))
+        reikoboy::afterFirstFrame(&window, &window, [] { QTimer::singleShot(0, [] { ::_exit(0); }); });
     window.show();
     // Asked from the running event loop, which a signal arriving during the question can end.
     QTimer::singleShot(0, &window, &reikoboy::Form1::offerInterruptedGame);
