@@ -117,13 +117,13 @@ void Form1::buildControls() {
     Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("0"), {0, 24, 193, 33}, 18, surface_);
     Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("0"), {440, 24, 193, 33}, 18, surface_);
     for (int r = 0; r < kRails; ++r) {
-        Image1[r] = new PictureControl(boardPicture(QLatin1String(kRailPictures[r])),
+        Image1[r] = new PictureControl(LazyPicture(QString::fromLatin1(kRailPictures[r])),
                                        PictureControl::Mouse::PassesThrough, surface_);
         Image1[r]->setObjectName(QStringLiteral("Image1_%1").arg(r));
         Image1[r]->setGeometry(kRailHomeLeft, kRailTop0 + kCell * r, 520, kRailHeight);
     }
     for (int k = 0; k < kDrumPositions; ++k) {
-        Image4[k] = new PictureControl(boardPicture(QStringLiteral("drum%1").arg(k)),
+        Image4[k] = new PictureControl(LazyPicture(QStringLiteral("drum%1").arg(k)),
                                        PictureControl::Mouse::PassesThrough, surface_);
         Image4[k]->setObjectName(QStringLiteral("Image4_%1").arg(k));
         Image4[k]->setGeometry(32 * k, 320, 24, 72);
@@ -150,10 +150,10 @@ void Form1::buildControls() {
                        15.75, surface_);
 
     // The buttons lie above every picture and label.
-    QPixmap disabled = boardPicture(QStringLiteral("disabled"));
-    auto makeButton = [&](const QString& name, const QString& picture, QPixmap disabledFace,
+    LazyPicture disabled(QStringLiteral("disabled"));
+    auto makeButton = [&](const QString& name, const QString& picture, LazyPicture disabledFace,
                           QPoint place, const QString& hint, const QString& spoken, Button button, int index) {
-        auto* b = new PictureButton(boardPicture(picture), boardPicture(picture + QStringLiteral("_pressed")),
+        auto* b = new PictureButton(LazyPicture(picture), LazyPicture(picture + QStringLiteral("_pressed")),
                                     std::move(disabledFace), surface_);
         b->setObjectName(name);
         b->setAccessibleName(spoken);
@@ -164,7 +164,7 @@ void Form1::buildControls() {
         return b;
     };
     for (int k = 0; k < kDropButtons; ++k)
-        Command1[k] = makeButton(QStringLiteral("Command1_%1").arg(k), QStringLiteral("drop"), QPixmap(),
+        Command1[k] = makeButton(QStringLiteral("Command1_%1").arg(k), QStringLiteral("drop"), LazyPicture(),
                                  {180 + kCell * k, 40}, kHintDrop, dropButtonName(k), Button::Command1, k);
     for (int r = 0; r < kRails; ++r)
         Command2[r] = makeButton(QStringLiteral("Command2_%1").arg(r), QStringLiteral("shift_left"), disabled,

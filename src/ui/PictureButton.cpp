@@ -7,7 +7,7 @@
 
 namespace reikoboy {
 
-PictureButton::PictureButton(QPixmap normal, QPixmap pressed, QPixmap disabled, QWidget* parent)
+PictureButton::PictureButton(LazyPicture normal, LazyPicture pressed, LazyPicture disabled, QWidget* parent)
     : QAbstractButton(parent),
       normal_(std::move(normal)),
       pressed_(std::move(pressed)),
@@ -21,14 +21,24 @@ PictureButton::Face PictureButton::face() const {
     return isDown() ? Face::Pressed : Face::Normal;
 }
 
+const QPixmap& PictureButton::facePicture() const {
+    switch (face()) {
+        case Face::Disabled: return disabled_.get();
+        case Face::Pressed: return pressed_.get();
+        case Face::Normal: break;
+    }
+    return normal_.get();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     Face shown = face();
     if (shown == Face::Disabled) {
-        QSizeF size = disabled_.deviceIndependentSize();
-        p.drawPixmap(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), disabled_);
+        const QPixmap& disabled = disabled_.get();
+        QSizeF size = disabled.deviceIndependentSize();
+        p.drawPixmap(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), disabled);
         return;
     }
     // A soft raised face, sunk while held down.
@@ -44,7 +54,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(box.adjusted(2, 2, -2, -2), 4, 4);
     }
-    const QPixmap& picture = down ? pressed_ : normal_;
+    const QPixmap& picture = facePicture();
     QSizeF size = picture.deviceIndependentSize();
     // A picture larger than the face (a pressed form) is squeezed into it, keeping its shape.
     QSizeF fit = size.scaled(QSizeF(width() - 2, height() - 2), Qt::KeepAspectRatio);

@@ -5,18 +5,21 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QPixmap>
+
+#include "Pictures.h"
 
 namespace reikoboy {
 
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
-    PictureButton(QPixmap normal, QPixmap pressed, QPixmap disabled, QWidget* parent);
+    PictureButton(LazyPicture normal, LazyPicture pressed, LazyPicture disabled, QWidget* parent);
 
     // Which face it shows now; for the tests.
     enum class Face { Normal, Pressed, Disabled };
     Face face() const;
+    // The picture of that face, decoded now if it was not yet; for the tests.
+    const QPixmap& facePicture() const;
 
 signals:
     void hovered();
@@ -26,7 +29,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap normal_, pressed_, disabled_;
+    LazyPicture normal_, pressed_, disabled_;
 };
 
 }  // namespace reikoboy

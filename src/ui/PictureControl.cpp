@@ -7,7 +7,7 @@
 
 namespace reikoboy {
 
-PictureControl::PictureControl(QPixmap picture, Mouse mouse, QWidget* parent)
+PictureControl::PictureControl(LazyPicture picture, Mouse mouse, QWidget* parent)
     : QWidget(parent), picture_(std::move(picture)) {
     setAttribute(Qt::WA_TransparentForMouseEvents, mouse == Mouse::PassesThrough);
     setMouseTracking(mouse == Mouse::Stops);
@@ -21,7 +21,7 @@ void PictureControl::setPicture(const QPixmap& picture) {
 void PictureControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), picture_);
+    p.drawPixmap(rect(), picture_.get());
 }
 
 void PictureControl::mouseMoveEvent(QMouseEvent* event) { event->accept(); }

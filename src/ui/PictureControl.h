@@ -4,8 +4,9 @@
 // Rails and the drum let the mouse through to the window; chips keep it, so a hint stays.
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
+
+#include "Pictures.h"
 
 namespace reikoboy {
 
@@ -13,17 +14,17 @@ class PictureControl : public QWidget {
     Q_OBJECT
 public:
     enum class Mouse { PassesThrough, Stops };
-    PictureControl(QPixmap picture, Mouse mouse, QWidget* parent);
+    PictureControl(LazyPicture picture, Mouse mouse, QWidget* parent);
 
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    const QPixmap& picture() const { return picture_.get(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
+    LazyPicture picture_;
 };
 
 }  // namespace reikoboy

@@ -17,4 +17,12 @@ QPixmap boardPicture(const QString& name) {
     return QPixmap(base + QStringLiteral(".png"));
 }
 
+const QPixmap& LazyPicture::get() const {
+    if (!decoded_) {
+        if (!name_.isEmpty()) pixmap_ = boardPicture(name_);
+        decoded_ = true;
+    }
+    return pixmap_;
+}
+
 }  // namespace reikoboy
