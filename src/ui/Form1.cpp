@@ -15,6 +15,7 @@
 #include "BoardNames.h"
 #include "BoardSurface.h"
 #include "ComputerTurn.h"
+#include "FocusFrame.h"
 #include "MoveHint.h"
 #include "PictureButton.h"
 #include "PictureControl.h"
@@ -178,7 +179,7 @@ void Form1::buildControls() {
                                  disabled, kDrumButtonPlaces[i], up ? kHintDrumUp : kHintDrumDown, drumButtonName(i),
                                  Button::Command4, i);
     }
-    Command5 = new QPushButton(QStringLiteral("&Всё, хватит!"), surface_);
+    Command5 = new PassButton(QStringLiteral("&Всё, хватит!"), surface_);
     Command5->setObjectName(QStringLiteral("Command5"));
     Command5->setAccessibleName(Command5->text().remove(QLatin1Char('&')));
     Command5->setAccessibleDescription(kHintPass);

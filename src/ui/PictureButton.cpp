@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "FocusFrame.h"
+
 namespace reikoboy {
 
 PictureButton::PictureButton(LazyPicture normal, LazyPicture pressed, LazyPicture disabled, QWidget* parent)
@@ -49,11 +51,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(90, 74, 52, 200), 1));
     p.setBrush(face);
     p.drawRoundedRect(box, 5, 5);
-    if (hasFocus()) {
-        p.setPen(QPen(QColor(40, 90, 200, 160), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(box.adjusted(2, 2, -2, -2), 4, 4);
-    }
+    if (hasFocus()) drawFocusFrame(p, box);
     const QPixmap& picture = facePicture();
     QSizeF size = picture.deviceIndependentSize();
     // A picture larger than the face (a pressed form) is squeezed into it, keeping its shape.
