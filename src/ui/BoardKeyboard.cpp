@@ -15,8 +15,8 @@ bool isPressKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return 
 
 }  // namespace
 
-BoardKeyboard::BoardKeyboard(std::vector<QAbstractButton*> focusOrder, QObject* parent)
-    : QObject(parent), order_(std::move(focusOrder)) {
+BoardKeyboard::BoardKeyboard(std::vector<QAbstractButton*> focusOrder, QWidget* keeper, QObject* parent)
+    : QObject(parent), order_(std::move(focusOrder)), keeper_(keeper) {
     for (QAbstractButton* button : order_) button->installEventFilter(this);
 }
 
@@ -42,24 +42,50 @@ bool BoardKeyboard::eventFilter(QObject* watched, QEvent* event) {
     if (!sameStroke) return true;
     if (!offered(button)) return true;
     movedWith_ = button;
-    button->click();  // the window shows the move and calls boardChanged before this returns
+    button->click();  // the window shows the move and calls showButtons before this returns
     return true;
 }
 
-void BoardKeyboard::boardChanged(bool animating) {
-    if (!movedWith_) return;
-    if (animating) {
-        // Every button is hidden while the board moves; a hidden one must not keep the focus.
-        QWidget* holder = QApplication::focusWidget();
-        if (holder && !holder->isVisible() && std::find(order_.begin(), order_.end(), holder) != order_.end())
-            holder->clearFocus();
-        return;
+QWidget* BoardKeyboard::focusAfter(const Faces& faces, bool animating, bool& settledNow) {
+    auto offeredAfter = [&](size_t i) { return faces[i].shown && faces[i].enabled; };
+    QWidget* holder = QApplication::focusWidget();
+    auto held = std::find(order_.begin(), order_.end(), holder);
+    bool holderGoes = held != order_.end() && !offeredAfter(size_t(held - order_.begin()));
+    settledNow = !animating && moving_;
+    if (!animating && (movedWith_ || kept_ || (moving_ && holderGoes))) {
+        size_t used = size_t(std::find(order_.begin(), order_.end(), movedWith_.data()) - order_.begin());
+        size_t first = used < order_.size() && offeredAfter(used) ? used : 0;
+        while (first < order_.size() && !offeredAfter(first)) ++first;
+        movedWith_ = nullptr;
+        kept_ = false;
+        if (first < order_.size()) return order_[first];
     }
-    QAbstractButton* target = offered(movedWith_) ? movedWith_.data() : nullptr;
-    for (auto it = order_.begin(); !target && it != order_.end(); ++it)
-        if (offered(*it)) target = *it;
-    movedWith_ = nullptr;
-    if (target) target->setFocus(Qt::TabFocusReason);
+    if (!holderGoes) return nullptr;
+    kept_ = true;
+    return keeper_;
+}
+
+void BoardKeyboard::showButtons(const Faces& faces, bool animating) {
+    // The buttons that come are shown first, so that the focus may go straight to one of them.
+    for (size_t i = 0; i < order_.size(); ++i) {
+        if (!faces[i].shown || !faces[i].enabled) continue;
+        order_[i]->setEnabled(true);
+        order_[i]->setVisible(true);
+    }
+    bool settledNow = false;
+    QWidget* holder = QApplication::focusWidget();
+    QWidget* target = focusAfter(faces, animating, settledNow);
+    if (settledNow) {
+        moving_ = false;
+        bool onBoard = holder == keeper_ || std::find(order_.begin(), order_.end(), holder) != order_.end();
+        if (settled) settled(target ? target : onBoard ? holder : keeper_);
+    }
+    if (target && target != holder) target->setFocus(target == keeper_ ? Qt::OtherFocusReason : Qt::TabFocusReason);
+    // Hiding or disabling a focused widget would pass the focus along; none is focused now.
+    for (size_t i = 0; i < order_.size(); ++i) {
+        order_[i]->setVisible(faces[i].shown);
+        order_[i]->setEnabled(faces[i].enabled);
+    }
 }
 
 }  // namespace reikoboy

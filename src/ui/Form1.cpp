@@ -9,8 +9,10 @@
 #include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
+#include "BoardAnnouncer.h"
 #include "BoardKeyboard.h"
 #include "BoardNames.h"
 #include "BoardSurface.h"
@@ -212,13 +214,21 @@ void Form1::buildControls() {
         keeper->installEventFilter(this);
     }
 
+    // The turn label may hold the focus, so that it need not wander while the buttons are away;
+    // it comes first in the keyboard order, for the turn and the scores to be heard again.
+    Label1->setFocusPolicy(Qt::TabFocus);
+    std::array<QWidget*, kRails> rails{};
+    std::copy(Image1.begin(), Image1.end(), rails.begin());
+    announcer_ = std::make_unique<BoardAnnouncer>(Label1, Label2, Label3, rails, Image3);
     std::vector<QAbstractButton*> order(Command1.begin(), Command1.end());
     order.insert(order.end(), Command2.begin(), Command2.end());
     order.insert(order.end(), Command3.begin(), Command3.end());
     order.insert(order.end(), Command4.begin(), Command4.end());
     order.push_back(Command5);
+    setTabOrder(Label1, order[0]);
     for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    keyboard_ = new BoardKeyboard(std::move(order), this);
+    keyboard_ = new BoardKeyboard(std::move(order), Label1, this);
+    keyboard_->settled = [this](QWidget* focus) { announcer_->moveSettled(focus); };
 }
 
 void Form1::buildMenus() {
@@ -283,22 +293,24 @@ void Form1::sync() {
     showLabel(Label2, s.Label2);
     showLabel(Label3, s.Label3);
     chipNames_.follow(s);
+    announcer_->follow(s);
     computer_->boardChanged();
     // While the computer thinks and plays, only the button it is about to press shows.
     bool computerBusy = computer_->busy();
-    auto showButton = [this, computerBusy](QWidget* w, const BoardButton& b, Button button, int index) {
-        w->setVisible(b.Visible && (!computerBusy || computer_->shows(button, index)));
-        w->setEnabled(b.Enabled);
+    BoardKeyboard::Faces faces;
+    size_t n = 0;
+    auto face = [&](const BoardButton& b, Button button, int index) {
+        faces[n++] = {b.Visible && (!computerBusy || computer_->shows(button, index)), b.Enabled};
     };
-    for (int k = 0; k < kDropButtons; ++k) showButton(Command1[k], s.Command1[k], Button::Command1, k);
-    for (int r = 0; r < kRails; ++r) showButton(Command2[r], s.Command2[r], Button::Command2, r);
-    for (int r = 0; r < kRails; ++r) showButton(Command3[r], s.Command3[r], Button::Command3, r);
-    for (int i = 0; i < kDrumButtons; ++i) showButton(Command4[i], s.Command4[i], Button::Command4, i);
-    showButton(Command5, s.Command5, Button::Command5, 0);
+    for (int k = 0; k < kDropButtons; ++k) face(s.Command1[k], Button::Command1, k);
+    for (int r = 0; r < kRails; ++r) face(s.Command2[r], Button::Command2, r);
+    for (int r = 0; r < kRails; ++r) face(s.Command3[r], Button::Command3, r);
+    for (int i = 0; i < kDrumButtons; ++i) face(s.Command4[i], Button::Command4, i);
+    face(s.Command5, Button::Command5, 0);
+    keyboard_->showButtons(faces, s.animating() || computerBusy);
     SonAction->setChecked(s.SonChecked);
     syncTimers();
     syncMoveCommands();
-    keyboard_->boardChanged(s.animating() || computerBusy);
 }
 
 void Form1::syncTimers() {

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 #include "BoardNames.h"
 #include "Opponent.h"
@@ -23,6 +24,7 @@ class QMenu;
 
 namespace reikoboy {
 
+class BoardAnnouncer;
 class BoardKeyboard;
 class BoardSurface;
 class ComputerTurn;
@@ -130,6 +132,7 @@ private:
     std::array<PictureButton*, kDrumButtons> Command4{};
     class QPushButton* Command5 = nullptr;
     ChipNames chipNames_;
+    std::unique_ptr<BoardAnnouncer> announcer_;
     BoardKeyboard* keyboard_ = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* hintPanel_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "BoardKeyboard.h"
 #include "ComputerTurn.h"
 #include "Form1.h"
 #include "MoveHint.h"
@@ -124,6 +125,7 @@ void Form1::boardButtonClicked(Button button, int index) {
     if (!computer_->letsPress()) return;  // during the computer's turn only its own presses count
     hint_->stop();
     agreedToEnd_ = false;  // a move after a cancelled logout is worth asking about again
+    keyboard_->moveMade();
     playClick({button, index});  // kept, so that it can be taken back
     sync();
 }

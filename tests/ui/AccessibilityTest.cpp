@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Рейкобой developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 // What a screen reader is told about the board: a short name for every button, the hint as its
-// description, chips named by colour and cell, and the turn label's changes.
+// description, chips named by colour and cell, the turn label's changes, the scores, rails and
+// drum, and what one move says and where it leaves the focus.
 #include <QAccessible>
+#include <QApplication>
+#include <QStringList>
 #include <QLabel>
 #include <QPushButton>
 #include <set>
 
+#include "ui/BoardAnnouncer.h"
 #include "ui/BoardNames.h"
 
 #include "UiTestSupport.h"
@@ -21,6 +25,7 @@ protected:
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control(w, name));
         return face ? face->text(what) : QStringLiteral("<none>");
     }
+    static std::string said(const Form1& w, const QString& name) { return spoken(w, name).toStdString(); }
 };
 
 TEST_F(AccessibilityTest, EveryBoardButtonHasItsOwnShortNameAndItsHint) {
@@ -63,6 +68,54 @@ TEST_F(AccessibilityTest, ChipsAreNamedByTheirCellAndTheTurnIsSpoken) {
     EXPECT_EQ(spoken(w, "Image5_0"), "Синяя фишка, столбец 7, рейка 3");
     EXPECT_EQ(spoken(w, "Image6_0"), "Красная фишка в запасе");
     EXPECT_EQ(control(w, "Image5_0")->objectName(), "Image5_0");
+}
+
+TEST_F(AccessibilityTest, ScoresRailsAndTheDrumSayWhatTheyShow) {
+    Form1 w;
+    w.show();
+    EXPECT_EQ(said(w, "Label2"), "Синие: 0");
+    EXPECT_EQ(said(w, "Label3"), "Красные: 0");
+    EXPECT_EQ(control<QLabel>(w, "Label3")->text(), "0");
+    EXPECT_EQ(scoreName(kRed, 60), "Красные: 60");
+    EXPECT_EQ(said(w, "Image1_0"), "Рейка 1 на месте, отверстия под столбцами 5, 7, 9");
+    EXPECT_EQ(said(w, "Image3"), "Барабан, положение 1 из 3: столбцы 6, 7, 8 — 20 очков; "
+                                   "столбцы 4, 5, 9, 10 — 10 очков; остальные — 0 очков");
+    click(w, "Command2_0");
+    settle(w);
+    EXPECT_EQ(said(w, "Image1_0"), "Рейка 1 сдвинута влево на 1, отверстия под столбцами 4, 6, 8, 13");
+    click(w, "Command4_0");  // up from the first position: the last one
+    EXPECT_EQ(said(w, "Image3"), "Барабан, положение 3 из 3: столбцы 4, 5, 9, 10 — 50 очков; остальные — 0 очков");
+}
+
+// A screen reader speaks the control that takes the focus, by its name and description. The
+// offscreen platform has no accessibility bridge to listen on, so the focus is followed here.
+TEST_F(AccessibilityTest, AMoveSaysTheTurnAndScoresAndMovesTheFocusOnceWhileTheButtonsHide) {
+    Form1 w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    click(w, "Command1_3");
+    control(w, "Command3_1")->setFocus(Qt::TabFocusReason);
+    QStringList heard;
+    auto listener = QObject::connect(qApp, &QApplication::focusChanged, [&heard](QWidget*, QWidget* now) {
+        if (!now) {
+            heard << QStringLiteral("<nothing>");
+            return;
+        }
+        QString said = now->objectName() + ": " + QAccessible::queryAccessibleInterface(now)->text(QAccessible::Name) +
+                       " | " + now->accessibleDescription();
+        heard << (now->isVisible() ? said : said + " (hidden)");
+    });
+    QTest::keyClick(control(w, "Command3_1"), Qt::Key_Space);  // a slide, and the chip falls
+    ASSERT_TRUE(w.game().state().animating());
+    QStringList whileMoving = heard;
+    settle(w);
+    QObject::disconnect(listener);
+    EXPECT_EQ(whileMoving.join('\n').toStdString(), "Label1: Ходят красные фишки | Синие: 0, Красные: 0.");
+    EXPECT_EQ(heard.join('\n').toStdString(),
+              "Label1: Ходят красные фишки | Синие: 0, Красные: 0.\n"
+              "Command1_1: Бросить фишку в столбец 5 | Ходят красные фишки. Синие: 0, Красные: 0. "
+              "Нажмите чтобы бросить фишку в эту ячейку.");
 }
 
 TEST_F(AccessibilityTest, AChipIsRenamedOncePerCellNotOncePerTick) {

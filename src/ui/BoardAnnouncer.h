@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// What a screen reader hears of the board beyond its buttons and chips: the scores with their
+// colours, each rail's shift and holes, the drum's points per column, and after every move
+// whose turn it is with both scores, without the focus having to go looking for them.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <array>
+
+#include "game/GameState.h"
+
+class QWidget;
+
+namespace reikoboy {
+
+QString scoreName(int colour, int score);           // "Синие: 20"
+QString railName(const GameState& state, int r);    // its number, shift and holes under the board
+QString drumName(int drumPos);                      // its position and the points of each column
+QString turnSummary(const GameState& state);        // "Ходят красные фишки. Синие: 20, Красные: 60."
+
+class BoardAnnouncer {
+public:
+    BoardAnnouncer(QWidget* turn, QWidget* blueScore, QWidget* redScore, std::array<QWidget*, kRails> rails,
+                   QWidget* drum);
+
+    // Renames what changed since the last call; a tick that moves nothing named costs no allocation.
+    void follow(const GameState& state);
+    // A move has come to rest: `speaker`, the control that has or is about to get the focus,
+    // carries the turn and the scores in its description until the next move.
+    void moveSettled(QWidget* speaker);
+
+private:
+    QString scoresSaid() const;
+
+    QWidget* turn_;
+    QWidget* blueScore_;
+    QWidget* redScore_;
+    std::array<QWidget*, kRails> rails_;
+    QWidget* drum_;
+    std::array<int, 2> scores_{-1, -1};
+    std::array<long, kRails> railKeys_{};
+    int drumKey_ = -1;
+    int turnKey_ = -1;
+    QString summary_;
+    QPointer<QWidget> described_;  // the control now speaking the summary
+    QString itsOwnDescription_;     // what it said before
+};
+
+}  // namespace reikoboy
