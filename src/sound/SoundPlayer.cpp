@@ -25,10 +25,10 @@ const char* SoundPlayer::fileName(Sound sound) {
     return "";
 }
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
+SoundPlayer::SoundPlayer(QObject* parent, Open open) : QObject(parent) {
     silence_.setSingleShot(true);
     connect(&silence_, &QTimer::timeout, this, &SoundPlayer::pauseWhenSilent);
-    QTimer::singleShot(0, this, &SoundPlayer::start);
+    if (open == Open::Soon) QTimer::singleShot(0, this, &SoundPlayer::start);
 }
 
 SoundPlayer::~SoundPlayer() = default;

@@ -18,8 +18,10 @@ class AudioOutput;
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
-    // Opening the audio device waits for the event loop, so that it never holds up the window.
-    explicit SoundPlayer(QObject* parent = nullptr);
+    // Opening the audio device waits for the event loop, so that it never holds up the window;
+    // or, WhenAsked, until start() or the first play().
+    enum class Open { Soon, WhenAsked };
+    explicit SoundPlayer(QObject* parent = nullptr, Open open = Open::Soon);
     ~SoundPlayer() override;
 
     void play(Sound sound);

@@ -16,6 +16,7 @@
 #include "BoardKeyboard.h"
 #include "BoardNames.h"
 #include "BoardSurface.h"
+#include "FirstFrame.h"
 #include "ComputerTurn.h"
 #include "FocusFrame.h"
 #include "MoveHint.h"
@@ -76,7 +77,10 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
     setWindowIcon(QIcon(boardPicture(QStringLiteral("icon"))));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    sound_ = new SoundPlayer(this);
+    // The device opens a little after the first frame: looking for one is a good part of the
+    // start-up, and no sound is asked for that early.
+    sound_ = new SoundPlayer(this, SoundPlayer::Open::WhenAsked);
+    afterFirstFrame(this, sound_, [sound = sound_] { QTimer::singleShot(250, sound, &SoundPlayer::start); });
     buildControls();
     buildComputer();
     buildMenus();
