@@ -3,6 +3,7 @@
 #include "Form1.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QSessionManager>
 #include <QLayout>
 #include <QMenuBar>
@@ -49,6 +50,15 @@ QColor fromBgr(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr
 
 int pixel(float position) { return static_cast<int>(std::lrint(position)); }
 
+// The labels' serif face, looked up once: a family that is not installed is searched for again,
+// among every font, for each size that asks for it.
+const QString& labelFamily() {
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Times New Roman"))
+                                      ? QStringLiteral("Times New Roman")
+                                      : QStringLiteral("Liberation Serif");
+    return family;
+}
+
 QLabel* makeLabel(const QString& name, const QString& caption, QRect place, double points,
                   QWidget* parent) {
     auto* label = new QLabel(caption, parent);
@@ -56,7 +66,7 @@ QLabel* makeLabel(const QString& name, const QString& caption, QRect place, doub
     label->setGeometry(place);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont font;
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    font.setFamily(labelFamily());
     font.setPointSizeF(points);
     label->setFont(font);
     label->setAttribute(Qt::WA_TranslucentBackground);
