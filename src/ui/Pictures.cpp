@@ -4,8 +4,33 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QResource>
+#include <cstdint>
+#include <cstring>
 
 namespace reikoboy {
+
+namespace {
+
+// The picture's pixels as the build unpacked them (see tools/unpack-pictures), drawn straight
+// from the program's own memory; null when they are not there or not as this machine expects.
+QPixmap unpackedPicture(const QString& name) {
+    QResource pixels(QStringLiteral(":/unpacked/") + name);
+    std::uint32_t header[4];
+    if (!pixels.isValid() || pixels.compressionAlgorithm() != QResource::NoCompression ||
+        pixels.size() < qint64(sizeof header))
+        return {};
+    std::memcpy(header, pixels.data(), sizeof header);
+    const auto [mark, width, height, bytesPerLine] = header;
+    if (mark != 0x52424f59u || width == 0 || height == 0 || bytesPerLine < width * 4 ||
+        pixels.size() - qint64(sizeof header) != qint64(bytesPerLine) * height)
+        return {};
+    return QPixmap::fromImage(QImage(pixels.data() + sizeof header, int(width), int(height), int(bytesPerLine),
+                                     QImage::Format_ARGB32_Premultiplied));
+}
+
+}  // namespace
 
 QPixmap boardPicture(const QString& name) {
     const QString base = QStringLiteral(":/pictures/") + name;
@@ -14,7 +39,8 @@ QPixmap boardPicture(const QString& name) {
         sharp.setDevicePixelRatio(2.0);
         return sharp;
     }
-    return QPixmap(base + QStringLiteral(".png"));
+    QPixmap unpacked = unpackedPicture(name);
+    return unpacked.isNull() ? QPixmap(base + QStringLiteral(".png")) : unpacked;
 }
 
 const QPixmap& LazyPicture::get() const {

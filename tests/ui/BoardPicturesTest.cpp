@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Рейкобой developers
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The board's pictures are decoded only when first shown: each face, decoded late, is still
-// the right picture.
+// The board's pictures are decoded only when first shown, from pixels unpacked by the build:
+// each face, decoded late, is still the right picture, pixel for pixel the drawing's PNG.
+#include <QDir>
+
 #include "ui/PictureButton.h"
 #include "ui/PictureControl.h"
 #include "ui/Pictures.h"
@@ -38,6 +40,18 @@ TEST(BoardPicturesTest, EveryFaceShowsItsOwnPictureWhenFirstNeeded) {
         EXPECT_TRUE(same(control<PictureControl>(w, QString("Image4_%1").arg(k))->picture(),
                          QString("drum%1").arg(k)));
     EXPECT_TRUE(same(control<PictureControl>(w, "Image1_4")->picture(), "rail24"));
+}
+
+TEST(BoardPicturesTest, UnpackedPicturesAreTheirDrawingsPixelForPixel) {
+    const QStringList unpacked = QDir(QStringLiteral(":/unpacked")).entryList();
+    EXPECT_GE(unpacked.size(), 20);
+    for (const QString& name : unpacked) {
+        QImage drawn(QStringLiteral(":/pictures/%1.png").arg(name));
+        ASSERT_FALSE(drawn.isNull()) << name.toStdString();
+        drawn.convertTo(QImage::Format_ARGB32_Premultiplied);
+        const QImage shown = boardPicture(name).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(shown, drawn) << name.toStdString();
+    }
 }
 
 }  // namespace
