@@ -9,11 +9,13 @@
 
 #include "ui/FirstFrame.h"
 #include "ui/Form1.h"
+#include "ui/LeanStyle.h"
 #include "ui/SessionSignals.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Рейкобой"));
+    QApplication::setStyle(new reikoboy::LeanStyle);
     // The game speaks Russian, and so should Qt's own buttons and file dialogs in it.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
