@@ -5,7 +5,7 @@
 //   ai_bench round-robin [GAMES [PLAYERS]]   every pair plays GAMES games (colours alternate,
 //                                            each pair of games from the same random opening)
 //   ai_bench times [POSITIONS]               time per turn of each level over POSITIONS
-//                                            positions from games between amateurs
+//                                            positions from games of amateurs and of random play
 //
 // PLAYERS is a comma-separated list of random, greedy1, greedy2, novice, amateur, master.
 #include <algorithm>
@@ -84,10 +84,12 @@ int roundRobin(int games, const std::vector<std::string>& players) {
 }
 
 int turnTimes(int count) {
+    // Half from games between amateurs, half from random play, which leaves more drops on offer.
     std::vector<GameState> positions;
-    auto amateur = makePlayer("amateur");
+    auto amateur = makePlayer("amateur"), random = makePlayer("random");
     for (std::uint32_t seed = 1; int(positions.size()) < 4 * count; ++seed)
-        playMatch(*amateur, *amateur, seed, kOpeningTurns, kTurnLimit, &positions);
+        playMatch(seed % 2 ? *amateur : *random, seed % 2 ? *amateur : *random, seed, kOpeningTurns, kTurnLimit,
+                  &positions);
     // Every fourth position, so that they come from many games and every stage of a game.
     std::vector<GameState> sample;
     for (size_t i = 0; i < positions.size() && int(sample.size()) < count; i += 4) sample.push_back(positions[i]);
@@ -103,8 +105,8 @@ int turnTimes(int count) {
             if (turn.empty()) return std::fprintf(stderr, "%s found no turn\n", name), 1;
         }
         std::sort(seconds.begin(), seconds.end());
-        std::printf("| %s | %zu | %.4f s | %.4f s | %.4f s |\n", name, seconds.size(), seconds[seconds.size() / 2],
-                    seconds[seconds.size() * 9 / 10], seconds.back());
+        std::printf("| %s | %zu | %.2f ms | %.2f ms | %.2f ms |\n", name, seconds.size(), 1e3 * seconds[seconds.size() / 2],
+                    1e3 * seconds[seconds.size() * 9 / 10], 1e3 * seconds.back());
         std::fflush(stdout);
     }
     return 0;
