@@ -9,7 +9,8 @@ shift 2
 mkdir -p "$work/corpus"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -I"$src/src" "$src/tests/fuzz/SavedGameFuzzer.cpp" \
-    "$src/src/game/Game.cpp" "$src/src/game/GameState.cpp" "$src/src/game/NumberText.cpp" \
+    "$src/src/game/Game.cpp" "$src/src/game/GameAnimation.cpp" "$src/src/game/GameState.cpp" \
+    "$src/src/game/NumberText.cpp" \
     "$src/src/game/ResumeAnimation.cpp" \
     "$src/src/persist/SavedGameReader.cpp" "$src/src/persist/SavedGameWriter.cpp" \
     "$src/src/persist/SavedGameCheck.cpp" "$src/src/persist/RegularFile.cpp" \
