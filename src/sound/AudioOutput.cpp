@@ -5,39 +5,42 @@
 #include <cstring>
 
 #include "QuietLibraries.h"
+#include "SoundLibraries.h"
 
 namespace reikoboy {
 
 std::unique_ptr<AudioOutput> AudioOutput::open() noexcept {
     quietenSoundLibraries();
-    ALCdevice* device = alcOpenDevice(nullptr);
+    const OpenAl* al = openAl();
+    if (!al) return nullptr;
+    ALCdevice* device = al->alcOpenDevice(nullptr);
     if (!device) return nullptr;
-    ALCcontext* context = alcCreateContext(device, nullptr);
+    ALCcontext* context = al->alcCreateContext(device, nullptr);
     if (!context) {
-        alcCloseDevice(device);
+        al->alcCloseDevice(device);
         return nullptr;
     }
-    std::unique_ptr<AudioOutput> output(new (std::nothrow) AudioOutput(device, context));
+    std::unique_ptr<AudioOutput> output(new (std::nothrow) AudioOutput(*al, device, context));
     if (!output) {
-        alcDestroyContext(context);
-        alcCloseDevice(device);
+        al->alcDestroyContext(context);
+        al->alcCloseDevice(device);
         return nullptr;
     }
     output->makeCurrent();
-    alGetError();
-    alGenSources(1, &output->source_);
-    if (alGetError() != AL_NO_ERROR) return nullptr;
+    al->alGetError();
+    al->alGenSources(1, &output->source_);
+    if (al->alGetError() != AL_NO_ERROR) return nullptr;
     // The sounds are heard as recorded: no position, no distance.
-    alSourcei(output->source_, AL_SOURCE_RELATIVE, AL_TRUE);
-    if (alIsExtensionPresent("AL_SOFT_direct_channels"))
-        alSourcei(output->source_, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
+    al->alSourcei(output->source_, AL_SOURCE_RELATIVE, AL_TRUE);
+    if (al->alIsExtensionPresent("AL_SOFT_direct_channels"))
+        al->alSourcei(output->source_, AL_DIRECT_CHANNELS_SOFT, AL_TRUE);
     // OpenAL Soft 1.19's wave writer, a recording tool, rewrites its header on a pause and,
     // resumed, records on over it: it is never rested.
-    const ALCchar* name = alcGetString(device, ALC_ALL_DEVICES_SPECIFIER);
+    const ALCchar* name = al->alcGetString(device, ALC_ALL_DEVICES_SPECIFIER);
     bool recorder = name && std::strcmp(name, "Wave File Writer") == 0;
-    if (!recorder && alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
-        void* pause = alcGetProcAddress(device, "alcDevicePauseSOFT");
-        void* resume = alcGetProcAddress(device, "alcDeviceResumeSOFT");
+    if (!recorder && al->alcIsExtensionPresent(device, "ALC_SOFT_pause_device")) {
+        void* pause = al->alcGetProcAddress(device, "alcDevicePauseSOFT");
+        void* resume = al->alcGetProcAddress(device, "alcDeviceResumeSOFT");
         output->pause_ = reinterpret_cast<LPALCDEVICEPAUSESOFT>(pause);
         output->resume_ = reinterpret_cast<LPALCDEVICERESUMESOFT>(resume);
     }
@@ -47,34 +50,34 @@ std::unique_ptr<AudioOutput> AudioOutput::open() noexcept {
 AudioOutput::~AudioOutput() {
     makeCurrent();
     if (source_) {
-        alSourceStop(source_);
-        alDeleteSources(1, &source_);
+        al_->alSourceStop(source_);
+        al_->alDeleteSources(1, &source_);
     }
     for (ALuint& buffer : buffers_)
-        if (buffer) alDeleteBuffers(1, &buffer);
-    if (alcGetCurrentContext() == context_) alcMakeContextCurrent(nullptr);
-    alcDestroyContext(context_);
-    alcCloseDevice(device_);
+        if (buffer) al_->alDeleteBuffers(1, &buffer);
+    if (al_->alcGetCurrentContext() == context_) al_->alcMakeContextCurrent(nullptr);
+    al_->alcDestroyContext(context_);
+    al_->alcCloseDevice(device_);
 }
 
 // Another player in the same process (a test makes several windows) may have made its own
 // context current.
 void AudioOutput::makeCurrent() const noexcept {
-    if (alcGetCurrentContext() != context_) alcMakeContextCurrent(context_);
+    if (al_->alcGetCurrentContext() != context_) al_->alcMakeContextCurrent(context_);
 }
 
 bool AudioOutput::load(int slot, const DecodedSound& sound) noexcept {
     if (slot < 0 || slot >= kSlots || buffers_[slot] || sound.samples.empty()) return false;
     makeCurrent();
-    alGetError();
+    al_->alGetError();
     ALuint buffer = 0;
-    alGenBuffers(1, &buffer);
-    if (alGetError() != AL_NO_ERROR) return false;
+    al_->alGenBuffers(1, &buffer);
+    if (al_->alGetError() != AL_NO_ERROR) return false;
     ALenum format = sound.channels == 2 ? AL_FORMAT_STEREO16 : AL_FORMAT_MONO16;
-    alBufferData(buffer, format, sound.samples.data(),
+    al_->alBufferData(buffer, format, sound.samples.data(),
                  ALsizei(sound.samples.size() * sizeof(sound.samples[0])), sound.sampleRate);
-    if (alGetError() != AL_NO_ERROR) {
-        alDeleteBuffers(1, &buffer);
+    if (al_->alGetError() != AL_NO_ERROR) {
+        al_->alDeleteBuffers(1, &buffer);
         return false;
     }
     buffers_[slot] = buffer;
@@ -85,19 +88,19 @@ bool AudioOutput::load(int slot, const DecodedSound& sound) noexcept {
 
 int AudioOutput::play(int slot) noexcept {
     makeCurrent();
-    alSourceStop(source_);
+    al_->alSourceStop(source_);
     if (slot < 0 || slot >= kSlots || !buffers_[slot]) return 0;
     if (paused_ && resume_) resume_(device_);
     paused_ = false;
-    alSourcei(source_, AL_BUFFER, ALint(buffers_[slot]));
-    alSourcePlay(source_);
+    al_->alSourcei(source_, AL_BUFFER, ALint(buffers_[slot]));
+    al_->alSourcePlay(source_);
     return milliseconds_[slot];
 }
 
 bool AudioOutput::playing() const noexcept {
     makeCurrent();
     ALint state = AL_STOPPED;
-    alGetSourcei(source_, AL_SOURCE_STATE, &state);
+    al_->alGetSourcei(source_, AL_SOURCE_STATE, &state);
     return state == AL_PLAYING;
 }
 

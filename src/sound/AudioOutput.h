@@ -15,6 +15,8 @@
 
 namespace reikoboy {
 
+struct OpenAl;
+
 class AudioOutput {
 public:
     static constexpr int kSlots = 4;
@@ -39,9 +41,11 @@ public:
     bool resting() const { return paused_; }
 
 private:
-    AudioOutput(ALCdevice* device, ALCcontext* context) : device_(device), context_(context) {}
+    AudioOutput(const OpenAl& al, ALCdevice* device, ALCcontext* context)
+        : al_(&al), device_(device), context_(context) {}
     void makeCurrent() const noexcept;
 
+    const OpenAl* al_;
     ALCdevice* device_;
     ALCcontext* context_;
     ALuint source_ = 0;

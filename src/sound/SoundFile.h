@@ -22,7 +22,8 @@ inline constexpr long long kLargestSoundFile = 4 * 1024 * 1024;
 inline constexpr int kLongestSoundSeconds = 20;
 
 // The decoded sound of the file at `path`, or nothing when it is missing, not a regular file,
-// too large, cut short, unreadable, or not a mono or stereo sound. Never throws.
+// too large, cut short, unreadable, or not a mono or stereo sound, or when libsndfile is not
+// installed. Never throws.
 std::optional<DecodedSound> readSoundFile(const std::string& path) noexcept;
 
 }  // namespace reikoboy
