@@ -84,6 +84,11 @@ const char* Form1::kPictureFilter =
 Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
+    // Its text named by the face the application's font comes to rather than by the generic
+    // family, which Qt searches every font for again for the Cyrillic of the menus.
+    QFont face;
+    face.setFamily(QFontInfo(font()).family());
+    setFont(face);
     setWindowIcon(QIcon(boardPicture(QStringLiteral("icon"))));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -69,6 +70,11 @@ TEST_F(Form1Test, EveryControlStandsWhereTheDesignPutsIt) {
     EXPECT_EQ(control<QLabel>(w, "StatusBar1Panel2")->text(), "25.12.02");
     EXPECT_EQ(control<QLabel>(w, "Label3")->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
     EXPECT_EQ(control<QLabel>(w, "Label1")->font().pointSizeF(), 15.75);
+    // The window names its face outright: the same one, at the same sizes, as before.
+    const QFontInfo face(QApplication::font()), menus(w.menuBar()->font());
+    EXPECT_EQ(menus.family(), face.family());
+    EXPECT_EQ(menus.pointSizeF(), face.pointSizeF());
+    EXPECT_EQ(QFontInfo(control(w, "StatusBar1Panel2")->font()).family(), face.family());
 }
 
 TEST_F(Form1Test, DrawingOrderPutsButtonsOverChipsOverRails) {
