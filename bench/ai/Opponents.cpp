@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "Opponents.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -88,7 +89,8 @@ private:
 };
 
 // "search:DEPTH:BUDGET:ONBOARD:INSTOCK:NEARFALL:DRUMNOW:FINISH", a search with weights of its own
-// (a budget stops it at three times as many moves as it may expect to take),
+// (with a budget it searches at least four turns, deeper as the budget expects, and stops at
+// 450,000 simulated moves, as «Мастер» does),
 // for trying changes to the levels.
 class TrialPlayer : public Player {
 public:
@@ -98,7 +100,10 @@ public:
                     &v[6]);
         limits_.maxDepth = int(v[0]);
         limits_.moveBudget = long(v[1]);
-        limits_.hardBudget = 3 * long(v[1]);
+        if (limits_.moveBudget > 0) {
+            limits_.minDepth = std::min(limits_.maxDepth, 4);
+            limits_.hardBudget = 450000;
+        }
         limits_.weights = {v[2], v[3], v[4], v[5], v[6]};
     }
     std::string name() const override { return spec_; }
