@@ -23,43 +23,61 @@ if [ -z "${REIKOBOY_A11Y_SESSION:-}" ]; then
         command -v $tool >/dev/null || fail "needs $tool"
     done
     "$python" -c 'import pyatspi' 2>/dev/null || fail "needs pyatspi for $python (python3-pyatspi)"
-    work=$(mktemp -d)
+    top=$(mktemp -d)
     xvfb=""
     cleanup() {
         [ -n "$xvfb" ] && { kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; }
-        rm -rf "$work"
+        rm -rf "$top"
     }
     trap cleanup EXIT
-    # An X server of our own on a display no other is on, in this file system or another
-    # (a chroot's server holds the abstract socket of the same name, where clients look first).
-    for _ in $(seq 20); do
-        n=$((100 + RANDOM % 800))
-        [ -e "/tmp/.X$n-lock" ] && continue
-        grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
-        exec 5>"$work/display"
-        Xvfb ":$n" -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-        xvfb=$!
-        exec 5>&-
-        for _ in $(seq 50); do [ -s "$work/display" ] || ! kill -0 $xvfb 2>/dev/null && break; sleep 0.1; done
-        [ -s "$work/display" ] && break
-        kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; xvfb=""
+    # Once more on a new display when the game could not reach the X server at all: that says
+    # nothing of what a screen reader hears.
+    for attempt in 1 2; do
+        work=$top/$attempt
+        mkdir -p "$work"
+        xvfb=""
+        # An X server of our own on a display no other is on, in this file system or another
+        # (a chroot's server holds the abstract socket of the same name, where clients look first).
+        for _ in $(seq 20); do
+            n=$((100 + RANDOM % 800))
+            [ -e "/tmp/.X$n-lock" ] && continue
+            grep -q "@/tmp/.X11-unix/X$n\$" /proc/net/unix 2>/dev/null && continue
+            exec 5>"$work/display"
+            Xvfb ":$n" -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+            xvfb=$!
+            exec 5>&-
+            for _ in $(seq 50); do [ -s "$work/display" ] || ! kill -0 $xvfb 2>/dev/null && break; sleep 0.1; done
+            [ -s "$work/display" ] && break
+            kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; xvfb=""
+        done
+        [ -n "$xvfb" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        export DISPLAY=:$n QT_QPA_PLATFORM=xcb
+        # Ready when a client gets in, not only when the server says it listens.
+        for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+        export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+        unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+        mkdir -p "$HOME"
+        mkdir -m 700 "$XDG_RUNTIME_DIR"
+        # The bus launcher finds its service and settings schemas through the system's data folders.
+        export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=/usr/local/share:/usr/share
+        mkdir -p "$XDG_DATA_HOME"
+        printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$work/heard.wav" >"$work/alsoft.conf"
+        export ALSOFT_CONF=$work/alsoft.conf
+        # The session bus lives as long as the script below; the accessibility bus it starts on
+        # demand goes with it.
+        set +e
+        REIKOBOY_A11Y_SESSION=1 dbus-run-session -- bash "$0" "$@" 2>&1 | tee "$work/session.log"
+        status=${PIPESTATUS[0]}
+        set -e
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
+        xvfb=""
+        if [ "$status" -ne 0 ] && [ "$attempt" -eq 1 ] && grep -q 'could not connect to display' "$work/session.log"; then
+            echo "screen reader: the game could not reach the X server on :$n; once more on another display"
+            continue
+        fi
+        exit $status
     done
-    [ -n "$xvfb" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=:$n QT_QPA_PLATFORM=xcb
-    export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
-    unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-    mkdir -p "$HOME"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    # The bus launcher finds its service and settings schemas through the system's data folders.
-    export XDG_DATA_HOME=$work/data XDG_DATA_DIRS=/usr/local/share:/usr/share
-    mkdir -p "$XDG_DATA_HOME"
-    printf '[general]\ndrivers=wave\n[wave]\nfile=%s\n' "$work/heard.wav" >"$work/alsoft.conf"
-    export ALSOFT_CONF=$work/alsoft.conf
-    # The session bus lives as long as the script below; the accessibility bus it starts on
-    # demand goes with it.
-    status=0
-    REIKOBOY_A11Y_SESSION=1 dbus-run-session -- bash "$0" "$@" || status=$?
-    exit $status
 fi
 
 # --- inside the private session: the accessibility bus, started as a desktop starts it
