@@ -94,9 +94,9 @@ private:
 // for trying changes to the levels.
 class TrialPlayer : public Player {
 public:
-    explicit TrialPlayer(const std::string& spec) : spec_(spec) {
+    explicit TrialPlayer(const std::string& recipe) : recipe_(recipe) {
         double v[7] = {1, 0, 0.15, 0.05, 0.2, 0.5, 0};
-        std::sscanf(spec.c_str(), "search:%lf:%lf:%lf:%lf:%lf:%lf:%lf", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
+        std::sscanf(recipe.c_str(), "search:%lf:%lf:%lf:%lf:%lf:%lf:%lf", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
                     &v[6]);
         limits_.maxDepth = int(v[0]);
         limits_.moveBudget = long(v[1]);
@@ -106,11 +106,11 @@ public:
         }
         limits_.weights = {v[2], v[3], v[4], v[5], v[6]};
     }
-    std::string name() const override { return spec_; }
+    std::string name() const override { return recipe_; }
     ai::Turn choose(const GameState& state, std::mt19937&) override { return ai::searchTurn(state, limits_).turn; }
 
 private:
-    std::string spec_;
+    std::string recipe_;
     ai::SearchLimits limits_;
 };
 
