@@ -201,7 +201,19 @@ suggest)
     ;;
 usage)
     run '' --answer maybe
-    [ "$rc" -ne 0 ] && [ "$rc" -ne 2 ] && [ "$rc" -ne 3 ] || fail "exit $rc"
+    [ "$rc" -eq 1 ] || fail "exit $rc"
+    # The usage names every option, on standard error for a mistake...
+    for option in --from --answer --trace --suggest --level; do
+        grep -q -- "$option" "$work/err" || fail "the usage does not name $option: $(cat "$work/err")"
+    done
+    # ... and on standard output, with success, when asked for.
+    run '' --help
+    [ "$rc" -eq 0 ] && [ ! -s "$work/err" ] && grep -q -- '--suggest' "$work/out" || fail "--help: exit $rc"
+    # A strength without a computer to play it is refused, in any order.
+    run '' --level amateur
+    [ "$rc" -eq 1 ] && [ ! -s "$work/out" ] || fail "--level without --suggest gave exit $rc"
+    run '' --level novice --suggest
+    [ "$rc" -eq 0 ] || fail "--level before --suggest gave exit $rc"
     ;;
 *) fail "unknown case" ;;
 esac

@@ -3,6 +3,7 @@
 // reikoboy-replay: plays a move script through the game and prints the saved-game text.
 //
 //   reikoboy-replay [--from FILE] [--answer yes|no] [--trace] [--suggest [--level L]] < moves
+//   reikoboy-replay --help     (the usage line on standard output, exit 0)
 //
 // One move per line: "Command1 K" (K 0..6), "Command2 R", "Command3 R" (R 0..5),
 // "Command4 I" (I 0..3), "Command5", "Nova", or "Undo" / "Redo" (take back the last click, play
@@ -14,7 +15,8 @@
 //
 // With --suggest it prints, instead of the saved game, the computer's whole turn for the side
 // to move once the script has been played: one move per line in the script's own language.
-// --level novice|amateur|master (master unless given) chooses the computer's strength.
+// --level novice|amateur|master (master unless given) chooses the computer's strength; it
+// means nothing without --suggest and is refused there.
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -68,8 +70,12 @@ std::string scriptLine(const ai::Click& click) {
     return line;
 }
 
+constexpr const char* kUsage =
+    "usage: reikoboy-replay [--from FILE] [--answer yes|no] [--trace] "
+    "[--suggest [--level novice|amateur|master]] < moves\n";
+
 int usage() {
-    std::cerr << "usage: reikoboy-replay [--from FILE] [--answer yes|no] [--trace] < moves\n";
+    std::cerr << kUsage;
     return 1;
 }
 
@@ -78,9 +84,14 @@ int usage() {
 int main(int argc, char** argv) {
     std::string from;
     bool haveFrom = false, answerYes = false, trace = false, suggest = false;
+    bool haveLevel = false;
     ai::Level level = ai::Level::Master;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        if (arg == "--help") {
+            std::cout << kUsage;
+            return std::cout.flush() ? 0 : 1;
+        }
         if (arg == "--from" && i + 1 < argc) {
             from = argv[++i];
             haveFrom = true;
@@ -96,10 +107,12 @@ int main(int argc, char** argv) {
             auto named = ai::levelFromName(argv[++i]);
             if (!named) return usage();
             level = *named;
+            haveLevel = true;
         } else {
             return usage();
         }
     }
+    if (haveLevel && !suggest) return usage();  // a strength for nobody to play is a mistake
 
     ReplayHost host(answerYes, trace);
     Game game(host);
