@@ -306,6 +306,12 @@ void Game::pass() {
     butp();
 }
 
+void Game::resumeTurnAfterDrop() {
+    if (state_.animating()) return;
+    state_.dropInTurn = 1;
+    state_.Command5.Visible = true;
+}
+
 void Game::restore(const GameState& state) {
     stopAnimation();
     GameState taken = state;

@@ -63,6 +63,10 @@ public:
     // first, as for a new game. The options (sound switch, background) stay as they are now.
     void restore(const GameState& state);
 
+    // A game kept in the middle of a turn in which the side to move had already dropped a
+    // chip goes on with the pass on offer, as it was. Only a board at rest has such a turn.
+    void resumeTurnAfterDrop();
+
     // The sound menu item.
     void sonClick();
 

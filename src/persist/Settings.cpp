@@ -17,6 +17,7 @@ const QString kApplication = QStringLiteral("Рейкобой");
 const QString kBackgroundKey = QStringLiteral("Settings/Фон");
 const QString kOpponentKey = QStringLiteral("Settings/Соперник");
 const QString kStrengthKey = QStringLiteral("Settings/Сила");
+const QString kUndeletableKey = QStringLiteral("Interrupted/Answered");
 
 // Two short values never need more: a larger store is no store of ours, and reading it
 // would cost seconds and hundreds of megabytes at every start.
@@ -87,6 +88,22 @@ void writeComputerSettings(const QString& opponent, const QString& strength) {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
     settings.setValue(kOpponentKey, opponent);
     settings.setValue(kStrengthKey, strength);
+    settings.sync();
+}
+
+QStringList answeredUndeletableGames() {
+    if (storeFile() != StoreFile::Usable) return {};
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
+    return settings.value(kUndeletableKey).toStringList();
+}
+
+void rememberAnsweredUndeletableGames(const QStringList& fingerprints) {
+    if (storeFile() != StoreFile::Usable) return;
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
+    if (fingerprints.isEmpty())
+        settings.remove(kUndeletableKey);
+    else
+        settings.setValue(kUndeletableKey, fingerprints);
     settings.sync();
 }
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace reikoboy {
 
@@ -22,6 +23,12 @@ StoredSettings readSettings(const QString& soundKey);
 void writeSettings(const QString& soundKey, const QString& soundValue, const QString& background);
 // The opponent and the computer's strength, beside the other two; after writeSettings.
 void writeComputerSettings(const QString& opponent, const QString& strength);
+
+// Interrupted games the players answered but that could not be removed (a folder closed for
+// writing), by the fingerprints of their bytes: they are not offered again. Section
+// "Interrupted", apart from the options; absent unless such a game exists.
+QStringList answeredUndeletableGames();
+void rememberAnsweredUndeletableGames(const QStringList& fingerprints);
 
 // Where the store lies: the user's configuration folder, "Рейкобой/Рейкобой.ini" (the INI format's name).
 QString settingsFileName();

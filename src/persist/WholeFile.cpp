@@ -21,7 +21,7 @@ int createBeside(const QByteArray& folder, mode_t mode, QByteArray& created) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         created = folder + "/.reikoboy-" +
                   QByteArray::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFull, 36);
-        int fd = ::open(created.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        int fd = ::open(created.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -40,6 +40,25 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
+// Writes `bytes` into a new file in `folder` and renames it to `path`; a rename replaces
+// whatever name is there, a symbolic link included, and never writes through it.
+WriteResult renameNewFileOver(const QByteArray& folder, const QByteArray& path, const QByteArray& bytes,
+                              const struct stat* old) {
+    QByteArray temporary;
+    int fd = createBeside(folder, old ? old->st_mode & 07777 : 0666, temporary);
+    if (fd < 0) {
+        bool closed = errno == EACCES || errno == EPERM || errno == EROFS;
+        return closed ? WriteResult::FolderClosed : WriteResult::Failed;
+    }
+    // The disk must hold every byte before the rename: a failure seen only afterwards would
+    // already have replaced the old file with a short one.
+    bool ok = (!old || ::fchmod(fd, old->st_mode & 07777) == 0) && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && ::rename(temporary.constData(), path.constData()) == 0) return WriteResult::Written;
+    ::unlink(temporary.constData());
+    return WriteResult::Failed;
+}
+
 }  // namespace
 
 WriteResult writeWholeFile(const QString& name, const QByteArray& bytes) {
@@ -51,20 +70,15 @@ WriteResult writeWholeFile(const QString& name, const QByteArray& bytes) {
 
     struct stat old {};
     const bool replacing = ::stat(path.constData(), &old) == 0;
-    QByteArray temporary;
-    int fd = createBeside(folder, replacing ? old.st_mode & 07777 : 0666, temporary);
-    if (fd < 0) {
-        bool closed = errno == EACCES || errno == EPERM || errno == EROFS;
-        return closed ? WriteResult::FolderClosed : WriteResult::Failed;
-    }
-    // The disk must hold every byte before the rename: a failure seen only afterwards would
-    // already have replaced the old file with a short one.
-    bool ok = (!replacing || ::fchmod(fd, old.st_mode & 07777) == 0) && writeAll(fd, bytes) &&
-              ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && ::rename(temporary.constData(), path.constData()) == 0) return WriteResult::Written;
-    ::unlink(temporary.constData());
-    return WriteResult::Failed;
+    return renameNewFileOver(folder, path, bytes, replacing ? &old : nullptr);
 }
+
+WriteResult writeOwnFile(const QString& name, const QByteArray& bytes) {
+    const QString absolute = QFileInfo(name).absoluteFilePath();
+    return renameNewFileOver(QFile::encodeName(QFileInfo(absolute).absolutePath()), QFile::encodeName(absolute),
+                             bytes, nullptr);
+}
+
+bool isLeftoverTemporary(const QString& fileName) { return fileName.startsWith(QStringLiteral(".reikoboy-")); }
 
 }  // namespace reikoboy

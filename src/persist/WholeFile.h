@@ -21,4 +21,12 @@ enum class WriteResult {
 // replaced; an existing file keeps its permissions.
 WriteResult writeWholeFile(const QString& name, const QByteArray& bytes);
 
+// The same for a file of the game's own (not one the player named): whatever is at `name`,
+// a symbolic link included, is replaced and never written through, and the file is new.
+WriteResult writeOwnFile(const QString& name, const QByteArray& bytes);
+
+// Whether a file name is one of the new files the two above write before renaming; a run that
+// ended in the middle of a write leaves one behind.
+bool isLeftoverTemporary(const QString& fileName);
+
 }  // namespace reikoboy

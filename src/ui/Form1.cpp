@@ -330,6 +330,7 @@ void Form1::sync() {
     SonAction->setChecked(s.SonChecked);
     syncTimers();
     syncMoveCommands();
+    playWaitingRedo();
 }
 
 void Form1::syncTimers() {
@@ -356,6 +357,7 @@ bool Form1::askEndOfGame(const std::string& text) {
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() != QMessageBox::Yes) return false;
     history_.clear();  // the game starts anew
+    continuedGame_ = false;
     return true;
 }
 

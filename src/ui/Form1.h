@@ -99,6 +99,7 @@ private:
     void playClick(BoardClick click);
     void Undo();
     void Redo();
+    void playWaitingRedo();  // a redo pressed while the board moved, once it is at rest
 
     void Nova();
     void Op();
@@ -114,6 +115,8 @@ private:
     bool mayClose(bool mayAsk);
     // Keeps a game in progress when nobody could be asked, and forgets it once they answered.
     void settleInterruptedGame(bool mayAsk, bool stay);
+    // A move made since the game began, or a continued game: closing asks about it.
+    bool gameInProgress() const;
 
     Game game_;
     SoundPlayer* sound_ = nullptr;
@@ -151,6 +154,8 @@ private:
     QString CommonDialog2FileName;  // the picture dialog's
     bool agreedToEnd_ = false;      // the players already answered the end of the session
     bool keptForLater_ = false;     // this run wrote the game waiting to be continued
+    bool continuedGame_ = false;    // the board is an interrupted game, continued
+    int redosWaiting_ = 0;          // «Повторить ход» presses made while the board moved
 };
 
 }  // namespace reikoboy

@@ -48,6 +48,7 @@ void Form1::Nova() {
     stopComputer();
     game_.newGame();
     history_.clear();
+    continuedGame_ = false;
     sync();
 }
 
@@ -110,6 +111,7 @@ void Form1::Op() {
                               QString::fromUtf8(kNotASavedGame));
     } else {
         history_.clear();  // a refused file leaves the game, and its moves, as they were
+        continuedGame_ = false;
     }
     sync();
 }
@@ -162,7 +164,7 @@ void Form1::Oprog() {
 
 bool Form1::mayClose(bool mayAsk) {
     bool stay = false;
-    if (game_.state().freshGame == 0 && mayAsk && !agreedToEnd_) {
+    if (gameInProgress() && mayAsk && !agreedToEnd_) {
         QMessageBox question(QMessageBox::Question, kTitle, QStringLiteral("Хотите сохранить начатую игру?"),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
         question.setObjectName(QStringLiteral("CloseQuestion"));

@@ -37,8 +37,9 @@ void Form1::buildUndoActions(QMenu* moves) {
 void Form1::syncUndoCommands() {
     std::optional<int> person = personAgainstComputer(opponent_);
     bool undo = person ? history_.canUndoTo(*person) : history_.canUndo();
-    // The computer replays its own taken-back clicks when it chooses them again.
-    bool redo = history_.canRedo(game_) && !computer_->busy();
+    // The computer replays its own taken-back clicks when it chooses them again. A press while
+    // a replayed move still slides is kept for when it settles, so the command stays on.
+    bool redo = history_.redoCount() > std::size_t(redosWaiting_) && !computer_->busy();
     if (undoAction_->isEnabled() != undo) undoAction_->setEnabled(undo);
     if (redoAction_->isEnabled() != redo) redoAction_->setEnabled(redo);
 }
@@ -47,8 +48,8 @@ void Form1::playClick(BoardClick click) {
     // The computer choosing what was taken back keeps the rest of it for «Повторить ход».
     if (computer_->busy() && history_.nextRedo() == click && history_.canRedo(game_))
         history_.redo(game_);
-    else
-        history_.click(game_, click);
+    else if (history_.click(game_, click))
+        redosWaiting_ = 0;  // a click of its own dropped what could be replayed
 }
 
 void Form1::Undo() {
@@ -56,6 +57,7 @@ void Form1::Undo() {
     std::optional<int> person = personAgainstComputer(opponent_);
     if (!(person ? history_.canUndoTo(*person) : history_.canUndo())) return;
     stopComputer();
+    redosWaiting_ = 0;
     if (person)
         history_.undoTo(game_, *person);  // the person is to move, so the computer waits
     else
@@ -65,11 +67,23 @@ void Form1::Undo() {
 }
 
 void Form1::Redo() {
-    if (computer_->busy() || !history_.canRedo(game_)) return;
+    if (computer_->busy() || history_.redoCount() <= std::size_t(redosWaiting_)) return;
+    if (game_.state().animating()) {
+        ++redosWaiting_;  // played as soon as the board is at rest, in the order pressed
+        syncUndoCommands();
+        return;
+    }
     hint_->stop();
     history_.redo(game_);
     agreedToEnd_ = false;
     sync();  // and the computer answers when its side is to move
+}
+
+void Form1::playWaitingRedo() {
+    if (redosWaiting_ == 0 || game_.state().animating()) return;
+    --redosWaiting_;
+    // From the event loop: a redo's own sync() must not run inside the tick that settled.
+    QMetaObject::invokeMethod(this, &Form1::Redo, Qt::QueuedConnection);
 }
 
 }  // namespace reikoboy

@@ -1,119 +1,117 @@
 // SPDX-FileCopyrightText: 2026 Рейкобой developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 // A signal ends the game as a logout that may not ask: the settings are kept, a game in
-// progress waits in the recovery file, and the next start offers to continue it.
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <csignal>
-#include <sstream>
+// progress waits in a file of its run, and the next start offers to continue it.
+#include <unistd.h>
 
-#include "DialogAnswers.h"
+#include <QDateTime>
+#include <algorithm>
+
+#include "GameRun.h"
 #include "UiTestSupport.h"
-#include "ai/SilentHost.h"
-#include "persist/RecoveryFile.h"
-#include "persist/SavedGame.h"
 
 namespace reikoboy::testing {
 namespace {
-
-QByteArray contents(const QString& name) {
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// A program of the game in a home of its own, stopped by a signal once it catches it.
-struct GameRun {
-    QTemporaryDir home;
-    QString recovery() const { return home.path() + "/data/Рейкобой/interrupted.sav"; }
-    QString settings() const { return home.path() + "/config/Рейкобой/Рейкобой.ini"; }
-
-    int endWith(const char* program, int signal) {
-        QProcess game;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", home.path());
-        env.insert("XDG_CONFIG_HOME", home.path() + "/config");
-        env.insert("XDG_DATA_HOME", home.path() + "/data");
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        game.setProcessEnvironment(env);
-        game.setWorkingDirectory(home.path());
-        game.start(program, {});
-        EXPECT_TRUE(game.waitForStarted());
-        // Sent only once the game catches it: before that, it would die as it always did.
-        for (int i = 0; i < 2000 && !catches(game.processId(), signal); ++i) QTest::qWait(10);
-        ::kill(pid_t(game.processId()), signal);
-        EXPECT_TRUE(game.waitForFinished(30000));
-        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
-        return game.exitCode();
-    }
-    static bool catches(qint64 pid, int signal) {
-        QByteArray status = contents(QStringLiteral("/proc/%1/status").arg(pid));
-        int at = status.indexOf("SigCgt:");
-        return at >= 0 && (status.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) >> (signal - 1) & 1);
-    }
-};
 
 TEST(InterruptedGameTest, EachSignalWritesTheSettingsAndEndsWithZero) {
     for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
         GameRun run;
         EXPECT_EQ(run.endWith(REIKOBOY_GAME, signal), 0) << signal;
         EXPECT_TRUE(contents(run.settings()).contains("Settings")) << signal;
-        EXPECT_FALSE(QFile::exists(run.recovery())) << "nothing was played";
+        EXPECT_TRUE(run.waiting().isEmpty()) << "nothing was played";
     }
 }
 
-TEST(InterruptedGameTest, AGameInProgressAtASignalWaitsForTheNextStart) {
+TEST(InterruptedGameTest, AContinuedGameIsKeptAgainAtTheNextSignal) {
     GameRun run;
     EXPECT_EQ(run.endWith(REIKOBOY_SESSION_CHILD, SIGTERM), 0);
-    EXPECT_TRUE(contents(run.settings()).contains("Settings"));
-    QByteArray kept = contents(run.recovery());
-    ai::SilentHost host;
-    Game game(host);
-    std::istringstream in(kept.toStdString());
-    ASSERT_EQ(openSavedGame(game, in), ReadResult::Ok);
-    EXPECT_EQ(game.state().blueDropped, 1);
+    ASSERT_EQ(run.waiting().size(), 1);
+    const QByteArray kept = contents(run.folder() + "/" + run.waiting()[0]);
+    auto game = openedGame(kept);
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->blueDropped, 1);
 
     // The next start asks; a signal before the answer leaves the game waiting.
     EXPECT_EQ(run.endWith(REIKOBOY_GAME, SIGTERM), 0);
-    EXPECT_EQ(contents(run.recovery()), kept);
+    EXPECT_EQ(run.waiting().size(), 1);
+    // Continued, with no move made yet, it is still a game in progress.
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        const QString before = run.waiting().value(0);
+        EXPECT_EQ(run.endWith(REIKOBOY_SESSION_CHILD, signal, {"answer", "yes"}), 0) << signal;
+        ASSERT_EQ(run.waiting().size(), 1) << signal;
+        EXPECT_NE(run.waiting()[0], before) << "the offered file went, the new run's came";
+        EXPECT_EQ(contents(run.folder() + "/" + run.waiting()[0]), kept) << signal;
+    }
 }
 
-// A game two moves old, ended by a logout that may not ask.
-QByteArray interrupt() {
-    Form1 w;
-    w.show();
-    click(w, "Command1_3");
-    click(w, "Command3_1");
-    settle(w);
-    EXPECT_TRUE(w.endOfSession(false));
-    return QByteArray::fromStdString(writeSavedGame(w.game().state()));
+TEST(InterruptedGameTest, SecondSignalsWhileTheGameIsKeptLoseNothing) {
+    // A closed terminal sends SIGHUP twice; an impatient desktop sends SIGTERM twice.
+    GameRun once;
+    EXPECT_EQ(once.endWith(REIKOBOY_SESSION_CHILD, SIGTERM), 0);
+    const QByteArray wholeSettings = contents(once.settings());
+    ASSERT_TRUE(wholeSettings.contains("[Settings]"));
+    for (int gap : {0, 1, 5, 20}) {
+        for (int signal : {SIGHUP, SIGTERM}) {
+            GameRun run;
+            auto game = run.start(REIKOBOY_SESSION_CHILD);
+            EXPECT_EQ(GameRun::end(*game, {signal, signal, signal}, gap), 0) << gap << " ms, signal " << signal;
+            EXPECT_EQ(contents(run.settings()), wholeSettings) << gap << " ms, signal " << signal;
+            ASSERT_EQ(run.waiting().size(), 1) << gap;
+            EXPECT_TRUE(openedGame(contents(run.folder() + "/" + run.waiting()[0]))) << gap;
+            EXPECT_EQ(run.everything().filter(".reikoboy-").size(), 0);
+            EXPECT_FALSE(QFile::exists(run.settings() + ".lock"));
+        }
+    }
 }
 
-TEST(RecoveryOfferTest, EitherAnswerTakesTheFileAndAnUnreadableOneGoesUnasked) {
-    storeSettings({}, {});
-    interrupt();
-    Form1 w;
-    w.show();
-    DialogAnswers answers;  // fails the test at any question not expected
-    answers.then(press(QMessageBox::No));
-    w.offerInterruptedGame();
-    EXPECT_EQ(answers.seen, QStringList{"Рейкобой: Продолжить прерванную игру?"});
-    EXPECT_EQ(w.game().state().blueDropped, 0);
-    EXPECT_FALSE(QFile::exists(recoveryFileName()));
+TEST(InterruptedGameTest, TwoGamesEndedTogetherAreBothKeptAndOfferedInTurn) {
+    GameRun run;
+    auto first = run.start(REIKOBOY_SESSION_CHILD, {"drop", "1"});
+    auto second = run.start(REIKOBOY_SESSION_CHILD, {"drop", "5"});
+    ::kill(pid_t(first->processId()), SIGTERM);
+    ::kill(pid_t(second->processId()), SIGTERM);
+    EXPECT_EQ(GameRun::end(*first, {}), 0);
+    EXPECT_EQ(GameRun::end(*second, {}), 0);
+    ASSERT_EQ(run.waiting().size(), 2);
+    // Column of the dropped chip, from each kept game: both games are there.
+    auto column = [&](const QString& name) {
+        auto game = openedGame(contents(run.folder() + "/" + name));
+        return game ? int(game->Image5[0].Left) : -1;
+    };
+    QList<int> columns{column(run.waiting()[0]), column(run.waiting()[1])};
+    std::sort(columns.begin(), columns.end());
+    EXPECT_LT(columns[0], columns[1]);
 
-    QByteArray kept = interrupt();
-    EXPECT_EQ(contents(recoveryFileName()), kept);
-    answers.then(press(QMessageBox::Yes));
-    w.offerInterruptedGame();
-    EXPECT_EQ(QByteArray::fromStdString(writeSavedGame(w.game().state())), kept);
-    EXPECT_FALSE(QFile::exists(recoveryFileName()));
+    // The newest is offered first; an answer takes only the file it was about, and the other
+    // game is offered at the start after.
+    const QStringList both = run.waiting();
+    EXPECT_EQ(run.endWith(REIKOBOY_SESSION_CHILD, SIGTERM, {"answer", "no"}), 0);
+    const QStringList left = run.waiting();
+    ASSERT_EQ(left.size(), 1);
+    EXPECT_TRUE(both.contains(left[0]));
+    EXPECT_EQ(run.endWith(REIKOBOY_SESSION_CHILD, SIGTERM, {"answer", "no"}), 0);
+    EXPECT_TRUE(run.waiting().isEmpty());
+}
 
-    QFile junk(recoveryFileName());
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write("1,2,3\r\nno game\r\n") > 0);
-    junk.close();
-    w.offerInterruptedGame();
-    EXPECT_EQ(answers.seen.size(), 2);
-    EXPECT_FALSE(QFile::exists(recoveryFileName()));
+TEST(InterruptedGameTest, LeftoversOfARunThatDiedWhileWritingAreSweptAtTheNextStart) {
+    GameRun run;
+    ASSERT_TRUE(QDir().mkpath(run.folder()));
+    const QString leftover = run.folder() + "/.reikoboy-abc123";
+    const QString orphanNote = run.folder() + "/interrupted-1-2.sav.pass";
+    const QString fresh = run.folder() + "/.reikoboy-being-written";
+    for (const QString& name : {leftover, orphanNote, fresh}) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("half a game") > 0);
+        f.close();
+    }
+    // Two hours old: long dead. The third is a write that may be going on now.
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-7200);
+    for (const QString& name : {leftover, orphanNote}) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    EXPECT_EQ(run.endWith(REIKOBOY_GAME, SIGTERM), 0);
+    EXPECT_EQ(run.everything(), QStringList{".reikoboy-being-written"});
 }
 
 }  // namespace

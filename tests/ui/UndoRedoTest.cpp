@@ -80,6 +80,27 @@ TEST(UndoRedo, ARailShiftThatDropsChipsIsTakenBackWhole) {
     EXPECT_FALSE(enabled(w, "Undo")) << "a new game starts a new history";
 }
 
+TEST(UndoRedo, QuickRedoPressesAreAllReplayedInTurn) {
+    storeSettings({}, {});
+    Form1 w;
+    ASSERT_NO_FATAL_FAILURE(activate(w));
+    play(w, 0, 14);
+    const QString end = seen(w);
+    for (int i = 0; i < 14; ++i) undo(w);
+    // Fourteen presses as fast as keys go: most land while a replayed shift still slides.
+    for (int i = 0; i < 14; ++i) redo(w);
+    for (int i = 0; i < 200 && seen(w) != end; ++i) {
+        settle(w);
+        QTest::qWait(20);
+    }
+    EXPECT_EQ(seen(w), end);
+    EXPECT_FALSE(enabled(w, "Redo"));
+    // A press more than there is to replay is no move: the board stays.
+    redo(w);
+    settle(w);
+    EXPECT_EQ(seen(w), end);
+}
+
 TEST(UndoRedo, AgainstTheComputerThePlayerGetsTheirOwnDecisionBack) {
     storeSettings({}, {});
     REIKOBOY_STORE(store);
