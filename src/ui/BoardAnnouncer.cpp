@@ -107,7 +107,14 @@ void BoardAnnouncer::follow(const GameState& s) {
     if (scored || turnKey_ != s.turnColour) {
         turnKey_ = s.turnColour;
         summary_ = turnSummary(s);
+        // A board that changed without a move (a new game, an opened one, a move taken back)
+        // must not leave the focused control telling the turn and scores of before.
+        if (described_ && !s.animating()) speak();
     }
+}
+
+void BoardAnnouncer::speak() {
+    describe(described_, itsOwnDescription_.isEmpty() ? summary_ : summary_ + QLatin1Char(' ') + itsOwnDescription_);
 }
 
 QString BoardAnnouncer::scoresSaid() const {
@@ -127,7 +134,7 @@ void BoardAnnouncer::moveSettled(QWidget* speaker) {
         described_ = speaker;
         itsOwnDescription_ = speaker->accessibleDescription();
     }
-    describe(speaker, itsOwnDescription_.isEmpty() ? summary_ : summary_ + QLatin1Char(' ') + itsOwnDescription_);
+    speak();
 }
 
 }  // namespace reikoboy

@@ -33,6 +33,7 @@ public:
 
 private:
     QString scoresSaid() const;
+    void speak();  // the summary on the control that speaks it
 
     QWidget* turn_;
     QWidget* blueScore_;

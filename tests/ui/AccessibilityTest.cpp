@@ -4,6 +4,7 @@
 // description, chips named by colour and cell, the turn label's changes, the scores, rails and
 // drum, and what one move says and where it leaves the focus.
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QStringList>
 #include <QLabel>
@@ -116,6 +117,36 @@ TEST_F(AccessibilityTest, AMoveSaysTheTurnAndScoresAndMovesTheFocusOnceWhileTheB
               "Label1: Ходят красные фишки | Синие: 0, Красные: 0.\n"
               "Command1_1: Бросить фишку в столбец 5 | Ходят красные фишки. Синие: 0, Красные: 0. "
               "Нажмите чтобы бросить фишку в эту ячейку.");
+}
+
+TEST_F(AccessibilityTest, ANewOrOpenedBoardIsSpokenWithItsOwnScores) {
+    Form1 w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    for (const char* move : {"Command1_3", "Command3_1", "Command3_3", "Command3_4", "Command1_1", "Command2_0",
+                             "Command1_2", "Command1_4", "Command2_1", "Command1_0", "Command2_2", "Command3_1",
+                             "Command2_3", "Command3_4"}) {
+        QWidget* button = control(w, move);
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Space);
+        settle(w);
+    }
+    QWidget* speaker = QApplication::focusWidget();
+    ASSERT_NE(speaker, nullptr);
+    const QString scores = QStringLiteral("Синие: %1, Красные: %2.").arg(w.game().state().blueScore).arg(w.game().state().redScore);
+    ASSERT_NE(scores, "Синие: 0, Красные: 0.") << "the game scored nothing yet";
+    EXPECT_TRUE(speaker->accessibleDescription().contains(scores)) << speaker->accessibleDescription().toStdString();
+    // Taken back: the scores of the board before the last move, not the ones of after.
+    w.findChild<QAction*>("Undo")->trigger();
+    const QString before = QStringLiteral("Синие: %1, Красные: %2.").arg(w.game().state().blueScore).arg(w.game().state().redScore);
+    speaker = QApplication::focusWidget();
+    EXPECT_TRUE(speaker->accessibleDescription().contains(before)) << speaker->accessibleDescription().toStdString();
+    w.findChild<QAction*>("Nova")->trigger();
+    speaker = QApplication::focusWidget();
+    ASSERT_NE(speaker, nullptr);
+    EXPECT_TRUE(speaker->accessibleDescription().contains("Синие: 0, Красные: 0."))
+        << speaker->accessibleDescription().toStdString();
 }
 
 TEST_F(AccessibilityTest, AChipIsRenamedOncePerCellNotOncePerTick) {
