@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "BoardAnnouncer.h"
+#include "ComputerResult.h"
 #include "BoardKeyboard.h"
 #include "BoardNames.h"
 #include "BoardSurface.h"
@@ -353,6 +354,9 @@ bool Form1::askEndOfGame(const std::string& text) {
     // totals in the labels; and the fall has stopped, so no tick runs while it is open.
     sync();
     QString shown = QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    // Between two people the colour that won is congratulated; against the computer, a person.
+    if (std::optional<int> computer = computerColour(opponent_))
+        shown = endOfGameAgainstComputer(game_.state(), *computer);
     QMessageBox box(QMessageBox::NoIcon, kTitle, shown, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() != QMessageBox::Yes) return false;
