@@ -49,6 +49,7 @@ void Form1::Nova() {
     game_.newGame();
     history_.clear();
     continuedGame_ = false;
+    setHint(QString());  // what the status bar said was about the game before
     sync();
 }
 
@@ -112,6 +113,7 @@ void Form1::Op() {
     } else {
         history_.clear();  // a refused file leaves the game, and its moves, as they were
         continuedGame_ = false;
+        setHint(QString());
     }
     sync();
 }

@@ -105,6 +105,7 @@ void Form1::offerInterruptedGame() {
         if (droppedInTurn) game_.resumeTurnAfterDrop();
         history_.clear();  // undo goes back as far as the continued board
         continuedGame_ = true;  // in progress: kept at a signal, asked about at closing
+        setHint(QString());
         sync();
     }
     if (!forgetWaitingGame(name)) {

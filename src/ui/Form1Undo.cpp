@@ -63,6 +63,7 @@ void Form1::Undo() {
     else
         history_.undo(game_);
     agreedToEnd_ = false;
+    setHint(QString());  // a sentence about the move taken back no longer applies
     sync();
 }
 

@@ -101,6 +101,23 @@ TEST(UndoRedo, QuickRedoPressesAreAllReplayedInTurn) {
     EXPECT_EQ(seen(w), end);
 }
 
+TEST(UndoRedo, TheStatusBarForgetsSentencesThatNoLongerApply) {
+    storeSettings({}, {});
+    Form1 w;
+    ASSERT_NO_FATAL_FAILURE(activate(w));
+    play(w, 0, 2);
+    auto hinted = [&] {
+        w.findChild<QAction*>("Hint")->trigger();
+        return QTest::qWaitFor([&] { return w.hint().startsWith("Подсказка: "); }, 5000);
+    };
+    ASSERT_TRUE(hinted());
+    undo(w);
+    EXPECT_EQ(w.hint(), "") << "a hint for the board before the move taken back";
+    ASSERT_TRUE(hinted());
+    w.findChild<QAction*>("Nova")->trigger();
+    EXPECT_EQ(w.hint(), "") << "a hint for the game before";
+}
+
 TEST(UndoRedo, AgainstTheComputerThePlayerGetsTheirOwnDecisionBack) {
     storeSettings({}, {});
     REIKOBOY_STORE(store);
