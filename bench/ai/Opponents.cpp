@@ -37,7 +37,7 @@ ai::Turn bestByValue(const std::vector<TurnResult>& turns, std::mt19937& dice, V
 class RandomPlayer : public Player {
 public:
     std::string name() const override { return "random"; }
-    ai::Turn choose(const GameState& state, std::mt19937& dice) override {
+    ai::Turn choose(const GameState& state, const ai::GameMemory&, std::mt19937& dice) override {
         std::vector<TurnResult> turns = ai::listTurns(state);
         if (turns.empty()) return {};
         return turns[std::uniform_int_distribution<size_t>(0, turns.size() - 1)(dice)].turn;
@@ -48,7 +48,7 @@ public:
 class GreedyPlayer : public Player {
 public:
     std::string name() const override { return "greedy1"; }
-    ai::Turn choose(const GameState& state, std::mt19937& dice) override {
+    ai::Turn choose(const GameState& state, const ai::GameMemory&, std::mt19937& dice) override {
         int me = state.turnColour;
         return bestByValue(ai::listTurns(state), dice,
                            [me](const TurnResult& t) { return ai::scoreDifference(t.after, me); });
@@ -59,7 +59,7 @@ public:
 class TwoPlyGreedyPlayer : public Player {
 public:
     std::string name() const override { return "greedy2"; }
-    ai::Turn choose(const GameState& state, std::mt19937& dice) override {
+    ai::Turn choose(const GameState& state, const ai::GameMemory&, std::mt19937& dice) override {
         int me = state.turnColour;
         return bestByValue(ai::listTurns(state), dice, [me](const TurnResult& t) {
             if (ai::gameOver(t.after)) return double(ai::scoreDifference(t.after, me));
@@ -81,33 +81,40 @@ class LevelPlayer : public Player {
 public:
     LevelPlayer(ai::Level level, std::string name) : level_(level), name_(std::move(name)) {}
     std::string name() const override { return name_; }
-    ai::Turn choose(const GameState& state, std::mt19937&) override { return ai::chooseTurn(state, level_); }
+    ai::Turn choose(const GameState& state, const ai::GameMemory& memory, std::mt19937&) override {
+        return ai::chooseTurn(state, level_, memory);
+    }
 
 private:
     ai::Level level_;
     std::string name_;
 };
 
-// "search:DEPTH:BUDGET:ONBOARD:INSTOCK:NEARFALL:DRUMNOW:FINISH", a search with weights of its own
-// (with a budget it searches at least four turns, deeper as the budget expects, and stops at
-// 450,000 simulated moves, as «Мастер» does),
-// for trying changes to the levels.
+// "search:DEPTH:BUDGET:ONBOARD:INSTOCK:NEARFALL:DRUMNOW:FINISH:WORK:GROWTH:CAP:LEADPUSH:HOLE:STALL:WIN", a
+// search with weights of its own (with a budget it searches at least four turns, deeper as the
+// budget expects, and stops at 450,000 simulated moves, as «Мастер» does), for trying changes
+// to the levels. Weights left out keep the levels' own.
 class TrialPlayer : public Player {
 public:
     explicit TrialPlayer(const std::string& recipe) : recipe_(recipe) {
-        double v[7] = {1, 0, 0.15, 0.05, 0.2, 0.5, 0};
-        std::sscanf(recipe.c_str(), "search:%lf:%lf:%lf:%lf:%lf:%lf:%lf", &v[0], &v[1], &v[2], &v[3], &v[4], &v[5],
-                    &v[6]);
-        limits_.maxDepth = int(v[0]);
-        limits_.moveBudget = long(v[1]);
+        ai::EvaluationWeights w;
+        double v[12] = {w.chipOnBoard, w.chipInStock, w.nearFall, w.drumNow,  w.finish,      w.workCost,
+                        w.workGrowth,  w.workCostCap, w.leadPush, w.openHole, w.stallGrowth, w.winBonus};
+        double depth = 1, budget = 0;
+        std::sscanf(recipe.c_str(), "search:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf", &depth,
+                    &budget, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11]);
+        limits_.maxDepth = int(depth);
+        limits_.moveBudget = long(budget);
         if (limits_.moveBudget > 0) {
             limits_.minDepth = std::min(limits_.maxDepth, 4);
             limits_.hardBudget = 450000;
         }
-        limits_.weights = {v[2], v[3], v[4], v[5], v[6]};
+        limits_.weights = {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]};
     }
     std::string name() const override { return recipe_; }
-    ai::Turn choose(const GameState& state, std::mt19937&) override { return ai::searchTurn(state, limits_).turn; }
+    ai::Turn choose(const GameState& state, const ai::GameMemory& memory, std::mt19937&) override {
+        return ai::searchTurn(state, limits_, memory).turn;
+    }
 
 private:
     std::string recipe_;

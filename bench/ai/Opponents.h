@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "ai/GameMemory.h"
 #include "ai/Turn.h"
 #include "game/GameState.h"
 
@@ -18,7 +19,8 @@ class Player {
 public:
     virtual ~Player() = default;
     virtual std::string name() const = 0;
-    virtual ai::Turn choose(const GameState& state, std::mt19937& dice) = 0;
+    // `memory` holds the boards of the game so far, the present one included.
+    virtual ai::Turn choose(const GameState& state, const ai::GameMemory& memory, std::mt19937& dice) = 0;
 };
 
 // "random", "greedy1", "greedy2", "novice", "amateur" or "master"; null for anything else.

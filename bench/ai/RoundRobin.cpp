@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The computer player's strength and speed.
 //
-//   ai_bench round-robin [GAMES [PLAYERS]]   every pair plays GAMES games (colours alternate,
-//                                            each pair of games from the same random opening)
-//   ai_bench times [POSITIONS]               time per turn of each level over POSITIONS
-//                                            positions from games of amateurs and of random play
+//   ai_bench round-robin [GAMES [PLAYERS [JOBS]]]   every pair plays GAMES games (colours
+//                                                    alternate, each pair of games from the same
+//                                                    random opening), on JOBS threads (1)
+//   ai_bench game FIRST SECOND G                      game G of a pair, turn by turn
+//   ai_bench times [POSITIONS]                       time per turn of each level over POSITIONS
+//                                                    positions from games of the round robin
 //
-// PLAYERS is a comma-separated list of random, greedy1, greedy2, novice, amateur, master.
+// PLAYERS is a comma-separated list of random, greedy1, greedy2, novice, amateur, master (or a
+// trial "search:..." recipe). A game unfinished at the turn limit is won by nobody and counted
+// apart; game lengths count it at the limit.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -36,15 +40,15 @@ std::vector<std::string> split(const std::string& list) {
 }
 
 struct PairScore {
-    int wins = 0, draws = 0, losses = 0, forfeits = 0, capped = 0;
-    long turns = 0;
+    int wins = 0, draws = 0, losses = 0, forfeits = 0, unfinished = 0;
+    std::vector<int> lengths;
+    std::vector<int> unfinishedGames;  // game numbers, to replay them
 };
 
-// Games of one pair, split between the machine's cores; game 2g and 2g + 1 share an opening.
-PairScore playPair(const std::string& a, const std::string& b, int games) {
+// Games of one pair, split between `jobs` threads; game 2g and 2g + 1 share an opening.
+PairScore playPair(const std::string& a, const std::string& b, int games, unsigned jobs) {
     PairScore score;
     std::mutex lock;
-    unsigned jobs = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
     std::vector<std::thread> workers;
     for (unsigned j = 0; j < jobs; ++j) {
         workers.emplace_back([&, j] {
@@ -55,52 +59,86 @@ PairScore playPair(const std::string& a, const std::string& b, int games) {
                                       : playMatch(*second, *first, 1000 + g / 2, kOpeningTurns);
                 int forA = aBlue ? r.winner() : -r.winner();
                 std::lock_guard<std::mutex> hold(lock);
-                (forA > 0 ? score.wins : forA < 0 ? score.losses : score.draws)++;
+                if (r.unfinished) {
+                    ++score.unfinished;
+                    score.unfinishedGames.push_back(g);
+                } else {
+                    (forA > 0 ? score.wins : forA < 0 ? score.losses : score.draws)++;
+                }
                 score.forfeits += r.forfeitColour >= 0;
-                score.capped += r.capped;
-                score.turns += r.turns;
+                score.lengths.push_back(r.turns);
             }
         });
     }
     for (auto& w : workers) w.join();
+    std::sort(score.lengths.begin(), score.lengths.end());
+    std::sort(score.unfinishedGames.begin(), score.unfinishedGames.end());
     return score;
 }
 
-int roundRobin(int games, const std::vector<std::string>& players) {
+int roundRobin(int games, const std::vector<std::string>& players, unsigned jobs) {
     for (auto& p : players)
         if (!makePlayer(p)) return std::fprintf(stderr, "unknown player %s\n", p.c_str()), 1;
-    std::printf("| first \\ second | wins | draws | losses | first's share | mean turns | forfeits | at turn limit |\n");
-    std::printf("|---|---|---|---|---|---|---|---|\n");
+    std::printf("| first – second | wins | draws | losses | unfinished | first's wins | median turns | worst "
+                "turns | forfeits |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|\n");
     for (size_t i = 0; i < players.size(); ++i) {
         for (size_t j = i + 1; j < players.size(); ++j) {
-            PairScore s = playPair(players[j], players[i], games);
-            std::printf("| %s – %s | %d | %d | %d | %.1f %% | %.0f | %d | %d |\n", players[j].c_str(),
-                        players[i].c_str(), s.wins, s.draws, s.losses, 100.0 * (s.wins + 0.5 * s.draws) / games,
-                        double(s.turns) / games, s.forfeits, s.capped);
+            PairScore s = playPair(players[j], players[i], games, jobs);
+            std::printf("| %s – %s | %d | %d | %d | %d | %.0f %% | %d | %d | %d |\n", players[j].c_str(),
+                        players[i].c_str(), s.wins, s.draws, s.losses, s.unfinished, 100.0 * s.wins / games,
+                        s.lengths[s.lengths.size() / 2], s.lengths.back(), s.forfeits);
+            if (!s.unfinishedGames.empty()) {
+                std::fprintf(stderr, "%s – %s unfinished games:", players[j].c_str(), players[i].c_str());
+                for (int g : s.unfinishedGames) std::fprintf(stderr, " %d", g);
+                std::fprintf(stderr, "\n");
+            }
             std::fflush(stdout);
         }
     }
     return 0;
 }
 
+// One game of a pair as the round robin plays it, a line per turn: for looking into a game
+// that did not finish.
+int traceGame(const std::string& a, const std::string& b, int g) {
+    auto first = makePlayer(a), second = makePlayer(b);
+    if (!first || !second) return std::fprintf(stderr, "unknown player\n"), 1;
+    std::vector<Position> positions;
+    MatchResult r = g % 2 == 0 ? playMatch(*first, *second, 1000 + g / 2, kOpeningTurns, kTurnLimit, &positions)
+                               : playMatch(*second, *first, 1000 + g / 2, kOpeningTurns, kTurnLimit, &positions);
+    for (const Position& p : positions) {
+        const GameState& s = p.board;
+        std::printf("turn %d %s: scores %d-%d, stock %d-%d, out %d, quiet %d, seen %d\n", p.memory.turns(),
+                    s.turnColour == kBlue ? "blue" : "red", int(s.blueScore), int(s.redScore),
+                    kChipsPerColour - int(s.blueDropped), kChipsPerColour - int(s.redDropped), int(s.chipsOut),
+                    p.memory.quietTurns(), p.memory.seen(s));
+    }
+    std::printf("%s blue; %d turns, %d-%d%s\n", g % 2 == 0 ? a.c_str() : b.c_str(), r.turns, r.blueScore, r.redScore,
+                r.unfinished ? ", unfinished" : "");
+    return 0;
+}
+
 int turnTimes(int count) {
-    // Half from games between amateurs, half from random play, which leaves more drops on offer.
-    std::vector<GameState> positions;
-    auto amateur = makePlayer("amateur"), random = makePlayer("random");
-    for (std::uint32_t seed = 1; int(positions.size()) < 4 * count; ++seed)
-        playMatch(seed % 2 ? *amateur : *random, seed % 2 ? *amateur : *random, seed, kOpeningTurns, kTurnLimit,
-                  &positions);
+    // From games of the round robin: «Мастер» against «Любитель», «Новичок» against greedy2,
+    // and random play, which leaves more drops on offer.
+    std::vector<Position> positions;
+    const char* pairs[][2] = {{"master", "amateur"}, {"novice", "greedy2"}, {"random", "random"}};
+    for (std::uint32_t seed = 1; int(positions.size()) < 4 * count; ++seed) {
+        auto blue = makePlayer(pairs[seed % 3][seed % 2]), red = makePlayer(pairs[seed % 3][1 - seed % 2]);
+        playMatch(*blue, *red, seed, kOpeningTurns, kTurnLimit, &positions);
+    }
     // Every fourth position, so that they come from many games and every stage of a game.
-    std::vector<GameState> sample;
+    std::vector<Position> sample;
     for (size_t i = 0; i < positions.size() && int(sample.size()) < count; i += 4) sample.push_back(positions[i]);
 
     std::printf("| level | positions | median | 90th percentile | worst |\n|---|---|---|---|---|\n");
     for (auto [name, level] : {std::pair{"novice", ai::Level::Novice}, std::pair{"amateur", ai::Level::Amateur},
                                std::pair{"master", ai::Level::Master}}) {
         std::vector<double> seconds;
-        for (const GameState& s : sample) {
+        for (const Position& p : sample) {
             auto start = std::chrono::steady_clock::now();
-            ai::Turn turn = ai::chooseTurn(s, level);
+            ai::Turn turn = ai::chooseTurn(p.board, level, p.memory);
             seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
             if (turn.empty()) return std::fprintf(stderr, "%s found no turn\n", name), 1;
         }
@@ -119,9 +157,11 @@ int main(int argc, char** argv) {
     if (mode == "round-robin") {
         int games = argc > 2 ? std::atoi(argv[2]) : 100;
         std::string players = argc > 3 ? argv[3] : "random,greedy1,greedy2,novice,amateur,master";
-        return roundRobin(std::max(games, 2), split(players));
+        unsigned jobs = argc > 4 ? unsigned(std::max(1, std::atoi(argv[4]))) : 1u;
+        return roundRobin(std::max(games, 2), split(players), jobs);
     }
+    if (mode == "game" && argc > 4) return traceGame(argv[2], argv[3], std::atoi(argv[4]));
     if (mode == "times") return turnTimes(argc > 2 ? std::max(1, std::atoi(argv[2])) : 200);
-    std::fprintf(stderr, "usage: ai_bench round-robin [GAMES [PLAYERS]] | times [POSITIONS]\n");
+    std::fprintf(stderr, "usage: ai_bench round-robin [GAMES [PLAYERS [JOBS]]] | times [POSITIONS]\n");
     return 1;
 }

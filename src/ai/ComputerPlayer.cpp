@@ -40,9 +40,13 @@ SearchLimits limitsFor(Level level) {
 
 bool gameOver(const GameState& state) { return state.chipsOut >= 2 * kChipsPerColour; }
 
-Turn chooseTurn(const GameState& state, Level level, const std::atomic<bool>* cancel) {
+Turn chooseTurn(const GameState& state, Level level, const GameMemory& memory, const std::atomic<bool>* cancel) {
     if (gameOver(state) || state.animating()) return {};
-    return searchTurn(state, limitsFor(level), cancel).turn;
+    return searchTurn(state, limitsFor(level), memory, cancel).turn;
+}
+
+Turn chooseTurn(const GameState& state, Level level, const std::atomic<bool>* cancel) {
+    return chooseTurn(state, level, GameMemory{}, cancel);
 }
 
 }  // namespace reikoboy::ai

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "Evaluation.h"
 
+#include <algorithm>
+
 #include "game/Game.h"
 
 namespace reikoboy::ai {
@@ -47,14 +49,25 @@ int shiftsThatDrop(const GameState& s, int column, int level) {
 
 }  // namespace
 
+double workLeft(const GameState& s, int colour) {
+    int dropped = s.dropped(colour);
+    double work = 2.0 * (kChipsPerColour - dropped);
+    for (int i = 0; i < dropped && i < kChipsPerColour; ++i) {
+        if (s.out(colour)[i] != 0) continue;
+        int level = levelOf(s.chips(colour)[i]);
+        work += double(kLevels - std::clamp(level, 0, kLevels - 1)) / kLevels;
+    }
+    return work;
+}
+
 int scoreDifference(const GameState& s, int colour) {
     int diff = int(s.blueScore) - int(s.redScore);
     return colour == kBlue ? diff : -diff;
 }
 
-double evaluate(const GameState& s, int colour, const EvaluationWeights& w) {
+double evaluate(const GameState& s, int colour, const EvaluationWeights& w, GameClock clock) {
     int diff = scoreDifference(s, colour);
-    if (s.chipsOut >= kChipsInGame) return diff > 0 ? kWin + diff : diff < 0 ? -kWin + diff : 0;
+    if (s.chipsOut >= kChipsInGame) return diff > 0 ? w.winBonus + diff : diff < 0 ? -w.winBonus + diff : 0;
 
     double stockValue = 0;
     for (int c = kFirstDropColumn; c < kFirstDropColumn + kDropButtons; ++c)
@@ -75,7 +88,17 @@ double evaluate(const GameState& s, int colour, const EvaluationWeights& w) {
             value += sign * w.chipOnBoard * progress * likelyPoints(column, s.drumPos, w.drumNow);
         }
     }
-    return value;
+    double cost = std::min(w.workCostCap, w.workCost + w.workGrowth * clock.turns / 100.0);
+    // The side to move drops into the holes open to it.
+    int holes = 0;
+    for (const BoardButton& drop : s.Command1) holes += drop.Visible;
+    auto workOf = [&](int side) {
+        double work = workLeft(s, side);
+        if (s.turnColour == side) work -= w.openHole * 2 * std::min(holes, kChipsPerColour - int(s.dropped(side)));
+        return work;
+    };
+    double work = workOf(colour) + (diff >= 0 ? w.leadPush * workOf(1 - colour) : 0);
+    return value - cost * work - w.stallGrowth * clock.quiet / 100.0;
 }
 
 }  // namespace reikoboy::ai

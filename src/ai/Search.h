@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Рейкобой developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Looking ahead whole turns: alpha-beta over the turns of both sides, deepened one turn at a
-// time while a budget of simulated moves lasts. Budgets count moves, not seconds, so the
-// same position always gives the same answer.
+// time while a budget of simulated moves lasts, with a table of boards already searched.
+// Budgets count moves, not seconds, so the same game always gives the same answer.
 #pragma once
 
 #include <atomic>
 
 #include "Evaluation.h"
+#include "GameMemory.h"
 #include "Turn.h"
 
 namespace reikoboy::ai {
@@ -32,7 +33,11 @@ struct SearchResult {
     bool cancelled = false;
 };
 
-SearchResult searchTurn(const GameState& state, const SearchLimits& limits,
+// A board met for the third time counts as no better than a draw, less this, for the side
+// whose turn brought it back: it looks for something else.
+inline constexpr double kRepeatPenalty = 5;
+
+SearchResult searchTurn(const GameState& state, const SearchLimits& limits, const GameMemory& memory = {},
                         const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace reikoboy::ai

@@ -77,6 +77,16 @@ std::optional<BoardClick> History::nextRedo() const {
     return redo_.back();
 }
 
+std::vector<GameState> History::boards(const GameState& now) const {
+    std::vector<GameState> boards(undo_.size(), now);
+    StateBytes bytes;
+    for (std::size_t i = undo_.size(); i-- > 0;) {
+        bytes = i + 1 == undo_.size() ? undo_[i].state : applyPatch(bytes, undo_[i].state);
+        decodeState(bytes, boards[i]);
+    }
+    return boards;
+}
+
 std::size_t History::bytes() const {
     std::size_t total = undo_.capacity() * sizeof(Entry) + redo_.capacity() * sizeof(BoardClick);
     for (const Entry& e : undo_) total += e.state.capacity();

@@ -65,6 +65,10 @@ public:
     std::size_t undoCount() const { return undo_.size(); }
     std::size_t redoCount() const { return redo_.size(); }
 
+    // The boards kept, oldest first: the game as it was before each click that can be taken
+    // back. The options are those of `now`.
+    std::vector<GameState> boards(const GameState& now) const;
+
     // Bytes the history holds on the heap.
     std::size_t bytes() const;
 

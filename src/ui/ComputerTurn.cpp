@@ -56,7 +56,7 @@ void ComputerTurn::startIfDue() {
         int(s.turnColour) != *colour_)
         return;
     phase_ = Phase::Thinking;
-    thinker_.think(s, level_);
+    thinker_.think(s, level_, board_.memory ? board_.memory() : ai::GameMemory{});
 }
 
 void ComputerTurn::play(const ai::Turn& turn) {

@@ -26,6 +26,7 @@ public:
         std::function<void(const QString&)> hint;      // the status bar, as under the mouse
         std::function<void(const QString&)> announce;  // the status bar, and screen readers
         std::function<void()> refresh;                 // show the game anew
+        std::function<ai::GameMemory()> memory;        // the boards of the game so far
     };
 
     // How long a button is shown before it is pressed, so that a player can follow.

@@ -32,8 +32,16 @@ const Choice kStrengths[] = {{"StrengthNovice", "&Новичок"}, {"StrengthAm
 void Form1::buildComputer() {
     auto button = [this](const ai::Click& click) { return boardButton(click); };
     auto announced = [this](const QString& text) { announce(text); };
-    computer_ = new ComputerTurn(game_, {button, [this](const QString& text) { setHint(text); }, announced, [this] { sync(); }}, this);
-    hint_ = new MoveHint(game_, button, announced, this);
+    // The boards kept for undo, and the board now: the computer keeps clear of boards that keep
+    // coming back. A new or opened game starts the history, and so the memory, afresh.
+    auto memory = [this] {
+        ai::GameMemory memory(history_.boards(game_.state()));
+        memory.add(game_.state());
+        return memory;
+    };
+    computer_ = new ComputerTurn(
+        game_, {button, [this](const QString& text) { setHint(text); }, announced, [this] { sync(); }, memory}, this);
+    hint_ = new MoveHint(game_, button, announced, memory, this);
 }
 
 void Form1::buildMoveMenu() {

@@ -9,11 +9,13 @@
 namespace reikoboy {
 
 MoveHint::MoveHint(const Game& game, std::function<QAbstractButton*(const ai::Click&)> button,
-                   std::function<void(const QString&)> announce, QObject* parent)
+                   std::function<void(const QString&)> announce, std::function<ai::GameMemory()> memory,
+                   QObject* parent)
     : QObject(parent),
       game_(game),
       button_(std::move(button)),
       announce_(std::move(announce)),
+      memory_(std::move(memory)),
       thinker_([this](const ai::Turn& turn) { show(turn); }) {
     blinkTimer_.setInterval(kBlinkMilliseconds);
     connect(&blinkTimer_, &QTimer::timeout, this, &MoveHint::blink);
@@ -21,7 +23,7 @@ MoveHint::MoveHint(const Game& game, std::function<QAbstractButton*(const ai::Cl
 
 void MoveHint::start() {
     stop();
-    thinker_.think(game_.state(), ai::Level::Master);
+    thinker_.think(game_.state(), ai::Level::Master, memory_ ? memory_() : ai::GameMemory{});
 }
 
 void MoveHint::stop() {

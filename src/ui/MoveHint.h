@@ -21,8 +21,9 @@ public:
     static constexpr int kBlinkMilliseconds = 250;
     static constexpr int kBlinks = 8;  // about two seconds
 
+    // `memory` gives the boards of the game so far.
     MoveHint(const Game& game, std::function<QAbstractButton*(const ai::Click&)> button,
-             std::function<void(const QString&)> announce, QObject* parent);
+             std::function<void(const QString&)> announce, std::function<ai::GameMemory()> memory, QObject* parent);
 
     void start();
     // Ends the thinking and the blinking; the button shows its normal face again.
@@ -36,6 +37,7 @@ private:
     const Game& game_;
     std::function<QAbstractButton*(const ai::Click&)> button_;
     std::function<void(const QString&)> announce_;
+    std::function<ai::GameMemory()> memory_;
     TurnThinker thinker_;
     QTimer blinkTimer_;
     QPointer<QAbstractButton> blinking_;

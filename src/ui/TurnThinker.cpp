@@ -9,13 +9,13 @@ TurnThinker::TurnThinker(std::function<void(const ai::Turn&)> answer, QObject* p
 
 TurnThinker::~TurnThinker() { stop(); }
 
-void TurnThinker::think(const GameState& state, ai::Level level) {
+void TurnThinker::think(const GameState& state, ai::Level level, ai::GameMemory memory) {
     stop();
     cancel_ = false;
     thinking_ = true;
     unsigned generation = ++generation_;
-    thread_ = std::thread([this, state, level, generation] {
-        ai::Turn turn = ai::chooseTurn(state, level, &cancel_);
+    thread_ = std::thread([this, state, level, generation, memory = std::move(memory)] {
+        ai::Turn turn = ai::chooseTurn(state, level, memory, &cancel_);
         QMetaObject::invokeMethod(
             this, [this, turn = std::move(turn), generation] { deliver(turn, generation); },
             Qt::QueuedConnection);

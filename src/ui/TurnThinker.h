@@ -18,8 +18,9 @@ public:
     explicit TurnThinker(std::function<void(const ai::Turn&)> answer, QObject* parent = nullptr);
     ~TurnThinker() override;
 
-    // Starts thinking about `state`, after stopping any earlier thought.
-    void think(const GameState& state, ai::Level level);
+    // Starts thinking about `state`, after stopping any earlier thought; `memory` holds the
+    // boards of the game so far.
+    void think(const GameState& state, ai::Level level, ai::GameMemory memory = {});
     // Stops at once: the thread is gone when it returns, and no answer arrives after it.
     void stop();
     bool thinking() const { return thinking_; }

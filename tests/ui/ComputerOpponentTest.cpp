@@ -211,9 +211,12 @@ TEST(ComputerOpponent, TheHintBlinksTheStrongestFirstMoveAndPlaysNothing) {
     storeChoices("0", "0");
     Form1 w;
     w.show();
+    ai::GameMemory memory;  // the hint remembers the boards of the game
+    memory.add(w.game().state());
     click(w, "Command2_2");
     settle(w);
-    ai::Click best = ai::chooseTurn(w.game().state(), ai::Level::Master).front();
+    memory.add(w.game().state());
+    ai::Click best = ai::chooseTurn(w.game().state(), ai::Level::Master, memory).front();
     std::string before = writeSavedGame(w.game().state());
     trigger(w, "Hint");
     ASSERT_TRUE(computerShowsAButton(w));

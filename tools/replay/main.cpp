@@ -173,7 +173,11 @@ int main(int argc, char** argv) {
         host.startedAfresh = false;
     }
     if (suggest) {
-        for (const ai::Click& click : ai::chooseTurn(game.state(), level)) std::cout << scriptLine(click) << '\n';
+        // The boards of the script's game, from the --from board on, and the board now.
+        ai::GameMemory memory(history.boards(game.state()));
+        memory.add(game.state());
+        for (const ai::Click& click : ai::chooseTurn(game.state(), level, memory))
+            std::cout << scriptLine(click) << '\n';
     } else {
         std::cout << writeSavedGame(game.state());
     }
