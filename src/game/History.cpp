@@ -87,6 +87,13 @@ std::vector<GameState> History::boards(const GameState& now) const {
     return boards;
 }
 
+std::vector<History::Step> History::steps() const {
+    std::vector<Step> steps;
+    steps.reserve(undo_.size());
+    for (const Entry& e : undo_) steps.push_back({e.click, e.mover});
+    return steps;
+}
+
 std::size_t History::bytes() const {
     std::size_t total = undo_.capacity() * sizeof(Entry) + redo_.capacity() * sizeof(BoardClick);
     for (const Entry& e : undo_) total += e.state.capacity();

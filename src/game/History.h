@@ -69,6 +69,16 @@ public:
     // back. The options are those of `now`.
     std::vector<GameState> boards(const GameState& now) const;
 
+    // The clicks that can be taken back, oldest first, each with the colour that made it.
+    struct Step {
+        BoardClick click;
+        int mover = 0;
+        friend bool operator==(const Step&, const Step&) = default;
+    };
+    std::vector<Step> steps() const;
+    // The clicks redo() would play, the next one first.
+    std::vector<BoardClick> redoClicks() const { return {redo_.rbegin(), redo_.rend()}; }
+
     // Bytes the history holds on the heap.
     std::size_t bytes() const;
 

@@ -270,6 +270,7 @@ void Form1::buildMenus() {
     addItem(file, "Exit", QStringLiteral("&Выход"), {}, &Form1::Exit);
 
     buildMoveMenu();
+    buildResultCommands();
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Параметры"));
     options->setObjectName(QStringLiteral("Para"));
@@ -314,13 +315,13 @@ void Form1::sync() {
     showLabel(Label3, s.Label3);
     chipNames_.follow(s);
     announcer_->follow(s);
-    computer_->boardChanged();
+    if (!surrendered_) computer_->boardChanged();
     // While the computer thinks and plays, only the button it is about to press shows.
     bool computerBusy = computer_->busy();
     BoardKeyboard::Faces faces;
     size_t n = 0;
     auto face = [&](const BoardButton& b, Button button, int index) {
-        faces[n++] = {b.Visible && (!computerBusy || computer_->shows(button, index)), b.Enabled};
+        faces[n++] = {b.Visible && !surrendered_ && (!computerBusy || computer_->shows(button, index)), b.Enabled};
     };
     for (int k = 0; k < kDropButtons; ++k) face(s.Command1[k], Button::Command1, k);
     for (int r = 0; r < kRails; ++r) face(s.Command2[r], Button::Command2, r);
@@ -331,6 +332,7 @@ void Form1::sync() {
     SonAction->setChecked(s.SonChecked);
     syncTimers();
     syncMoveCommands();
+    syncResultCommands();
     playWaitingRedo();
 }
 
@@ -357,11 +359,13 @@ bool Form1::askEndOfGame(const std::string& text) {
     // Between two people the colour that won is congratulated; against the computer, a person.
     if (std::optional<int> computer = computerColour(opponent_))
         shown = endOfGameAgainstComputer(game_.state(), *computer);
+    countGameResult(game_.state().blueScore > game_.state().redScore   ? kBlue
+                    : game_.state().redScore > game_.state().blueScore ? kRed
+                                                                       : -1);
     QMessageBox box(QMessageBox::NoIcon, kTitle, shown, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() != QMessageBox::Yes) return false;
-    history_.clear();  // the game starts anew
-    continuedGame_ = false;
+    startedAfresh();  // the game starts anew
     return true;
 }
 

@@ -25,6 +25,7 @@ class QMenu;
 namespace reikoboy {
 
 class BoardAnnouncer;
+class GameRecordWindow;
 class BoardKeyboard;
 class BoardSurface;
 class ComputerTurn;
@@ -101,6 +102,16 @@ private:
     void Redo();
     void playWaitingRedo();  // a redo pressed while the board moved, once it is at rest
 
+    // Giving up, the statistics and the record of the game (Form1Results.cpp).
+    void buildResultCommands();
+    void syncResultCommands();
+    void showRecord(bool shown);
+    void giveUp();
+    // Counts the game's result once; `winner` is a colour, or -1 for a draw.
+    void countGameResult(int winner);
+    // A new, opened or continued game: no history, no result, nothing said about the last one.
+    void startedAfresh();
+
     void Nova();
     void Op();
     void Sa();
@@ -156,6 +167,11 @@ private:
     bool keptForLater_ = false;     // this run wrote the game waiting to be continued
     bool continuedGame_ = false;    // the board is an interrupted game, continued
     int redosWaiting_ = 0;          // «Повторить ход» presses made while the board moved
+    bool surrendered_ = false;      // the game was given up and the players stayed with it
+    bool resultCounted_ = false;    // this game's end is in the statistics
+    QAction* giveUpAction_ = nullptr;
+    QAction* recordAction_ = nullptr;
+    GameRecordWindow* record_ = nullptr;
 };
 
 }  // namespace reikoboy

@@ -47,9 +47,7 @@ void keepDialogsOffTheDisk() {
 void Form1::Nova() {
     stopComputer();
     game_.newGame();
-    history_.clear();
-    continuedGame_ = false;
-    setHint(QString());  // what the status bar said was about the game before
+    startedAfresh();
     sync();
 }
 
@@ -111,9 +109,7 @@ void Form1::Op() {
         QMessageBox::critical(this, QString::fromUtf8(kNotASavedGameTitle),
                               QString::fromUtf8(kNotASavedGame));
     } else {
-        history_.clear();  // a refused file leaves the game, and its moves, as they were
-        continuedGame_ = false;
-        setHint(QString());
+        startedAfresh();  // a refused file leaves the game, and its moves, as they were
     }
     sync();
 }

@@ -103,9 +103,8 @@ void Form1::offerInterruptedGame() {
         std::istringstream in(bytes);
         openSavedGame(game_, in);
         if (droppedInTurn) game_.resumeTurnAfterDrop();
-        history_.clear();  // undo goes back as far as the continued board
+        startedAfresh();         // undo goes back as far as the continued board
         continuedGame_ = true;  // in progress: kept at a signal, asked about at closing
-        setHint(QString());
         sync();
     }
     if (!forgetWaitingGame(name)) {

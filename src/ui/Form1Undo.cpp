@@ -58,6 +58,10 @@ void Form1::Undo() {
     if (!(person ? history_.canUndoTo(*person) : history_.canUndo())) return;
     stopComputer();
     redosWaiting_ = 0;
+    if (surrendered_) {  // the game goes on from before its last move after all
+        surrendered_ = false;
+        computer_->setColour(computerColour(opponent_));
+    }
     if (person)
         history_.undoTo(game_, *person);  // the person is to move, so the computer waits
     else
