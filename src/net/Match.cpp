@@ -74,7 +74,8 @@ void Match::sendBoard() {
 }
 
 void Match::pump() {
-    while (!session_.closed() && atRest()) {
+    // What the peer sent before it left is still played; nothing after this side cut it off.
+    while (atRest()) {
         settleClicks();
         if (boardPending_) {
             boardPending_ = false;
@@ -105,27 +106,24 @@ bool Match::playPending() {
     Pending next = std::move(pending_.front());
     pending_.pop_front();
     if (!next.isMove) {
-        if (!awaitingCheck_) {
-            session_.fail(reason::kUnexpected);
-            return false;
-        }
+        if (!awaitingCheck_) return cutOff(reason::kUnexpected);
         awaitingCheck_ = false;
-        if (next.hash != hash()) {
-            session_.fail(reason::kDesync);
-            return false;
-        }
-        return true;
+        return next.hash == hash() || cutOff(reason::kDesync);
     }
     const GameState& s = game_.state();
     bool theirTurn = agreed_ && !awaitingCheck_ && s.turnColour == remoteColour() && !gameOver();
     if (!theirTurn || !game_.offers(next.click.button, next.click.index) ||
-        !history_.click(game_, next.click)) {
-        session_.fail(reason::kNotOffered);
-        return false;
-    }
+        !history_.click(game_, next.click))
+        return cutOff(reason::kNotOffered);
     remoteUnsettled_ = true;
     if (onRemoteClick) onRemoteClick(next.click);
     return true;
+}
+
+bool Match::cutOff(const char* reason) {
+    session_.fail(reason);
+    pending_.clear();
+    return false;
 }
 
 bool Match::settled() const {

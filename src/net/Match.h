@@ -60,6 +60,7 @@ private:
     std::string hash() const { return hasher_(restBytes(game_.state())); }
     void settleClicks();
     bool playPending();
+    bool cutOff(const char* reason);  // always false
     void openBoard(const std::string& text);
     void forgetTurns();
 

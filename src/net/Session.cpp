@@ -32,7 +32,7 @@ Session Session::joiner(const std::string& code, const std::string& name, Millis
     return s;
 }
 
-void Session::send(const Message& message) { outgoing_.push_back(formatMessage(message)); }
+void Session::send(const Message& message) { outgoing_.push_back({formatMessage(message)}); }
 
 void Session::close(CloseCause cause, std::string text) {
     if (closed()) return;
@@ -41,7 +41,7 @@ void Session::close(CloseCause cause, std::string text) {
     e.kind = Event::Kind::Closed;
     e.cause = cause;
     e.text = std::move(text);
-    emit(std::move(e));
+    post(std::move(e));
 }
 
 void Session::fail(const char* reason) {
@@ -128,7 +128,7 @@ void Session::receiveBoardLine(std::string_view line) {
     e.kind = Event::Kind::BoardReceived;
     e.text = std::move(board_);
     board_.clear();
-    emit(std::move(e));
+    post(std::move(e));
 }
 
 void Session::receiveHello(const Message& m) {
@@ -137,7 +137,7 @@ void Session::receiveHello(const Message& m) {
         return;
     }
     if (addressRefused_ || m.code != code_) {
-        if (!addressRefused_) emit(Event::of(Event::Kind::WrongCode));
+        if (!addressRefused_) post(Event::of(Event::Kind::WrongCode));
         refuse(reason::kCode);
         return;
     }
@@ -145,7 +145,7 @@ void Session::receiveHello(const Message& m) {
     Event e;
     e.kind = Event::Kind::HelloReceived;
     e.text = m.text;
-    emit(std::move(e));
+    post(std::move(e));
 }
 
 void Session::receiveMessage(const Message& m) {
@@ -169,7 +169,7 @@ void Session::receiveMessage(const Message& m) {
             e.kind = Event::Kind::Welcomed;
             e.colour = m.colour;
             e.text = m.text;
-            emit(std::move(e));
+            post(std::move(e));
         } else {
             fail(reason::kUnexpected);
         }
@@ -189,7 +189,7 @@ void Session::receiveMessage(const Message& m) {
         close(CloseCause::PeerLeft);
         return;
     case Kind::Chat:
-        emit(Event::of(Event::Kind::Chat, m.text));
+        post(Event::of(Event::Kind::Chat, m.text));
         return;
     case Kind::Game:
         if (host || (phase_ != Phase::AwaitGame && phase_ != Phase::Playing)) break;
@@ -202,7 +202,7 @@ void Session::receiveMessage(const Message& m) {
         if (!host || phase_ != Phase::AwaitReady) break;
         if (--boardsUnanswered_ == 0) {
             phase_ = Phase::Playing;
-            emit(Event::of(Event::Kind::Ready, m.text));
+            post(Event::of(Event::Kind::Ready, m.text));
         }
         return;
     case Kind::Move:
@@ -214,9 +214,9 @@ void Session::receiveMessage(const Message& m) {
         if (m.kind == Kind::Move) {
             Event e = Event::of(Event::Kind::Move);
             e.click = m.click;
-            emit(std::move(e));
+            post(std::move(e));
         } else if (m.kind == Kind::Check) {
-            emit(Event::of(Event::Kind::Check, m.text));
+            post(Event::of(Event::Kind::Check, m.text));
         }
         else {
             receiveAgain();
@@ -231,10 +231,10 @@ void Session::receiveMessage(const Message& m) {
 void Session::receiveAgain() {
     if (againThere_) return;
     againThere_ = true;
-    emit(Event::of(Event::Kind::AgainAsked));
+    post(Event::of(Event::Kind::AgainAsked));
     if (againHere_) {
         againHere_ = againThere_ = false;
-        emit(Event::of(Event::Kind::AgainAgreed));
+        post(Event::of(Event::Kind::AgainAgreed));
     }
 }
 
@@ -244,7 +244,7 @@ void Session::askAgain() {
     againHere_ = true;
     if (againThere_) {
         againHere_ = againThere_ = false;
-        emit(Event::of(Event::Kind::AgainAgreed));
+        post(Event::of(Event::Kind::AgainAgreed));
     }
 }
 
@@ -263,10 +263,11 @@ void Session::sendBoard(std::string_view savedGame) {
         std::size_t end = savedGame.find('\n');
         std::string_view line = savedGame.substr(0, end);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        outgoing_.emplace_back(line);
+        outgoing_.push_back({std::string(line), false});
         savedGame = end == std::string_view::npos ? std::string_view() : savedGame.substr(end + 1);
     }
     send(Message::with(Kind::End));
+    outgoing_.back().counted = false;
     phase_ = Phase::AwaitReady;
     ++boardsUnanswered_;
     againHere_ = againThere_ = false;
@@ -306,17 +307,30 @@ void Session::tick(Millis now) {
     if (heartbeat && outgoing_.empty() && now - lastSent_ >= timing_.pingAfter) send(Message::with(Kind::Ping));
 }
 
+// When the first line waiting may leave.
+Millis Session::nextPacedLine() const {
+    if (outgoing_.empty()) return std::numeric_limits<Millis>::max();
+    if (!outgoing_.front().counted || sentCount_ < sentLines_.size()) return 0;
+    return sentLines_[sentCount_ % sentLines_.size()] + 1000;
+}
+
 Millis Session::nextDeadline() const {
-    if (closed()) return std::numeric_limits<Millis>::max();
-    Millis next = lastReceived_ + timing_.lostAfter;
+    if (closed()) return nextPacedLine();
+    Millis next = std::min(nextPacedLine(), lastReceived_ + timing_.lostAfter);
     if (phase_ == Phase::AwaitHello) next = std::min(next, startedAt_ + timing_.helloWithin);
     if (greeted() || phase_ == Phase::AwaitWelcome) next = std::min(next, lastSent_ + timing_.pingAfter);
     return next;
 }
 
 std::vector<std::string> Session::takeOutgoing(Millis now) {
-    if (!outgoing_.empty()) lastSent_ = now;
-    return std::exchange(outgoing_, {});
+    std::vector<std::string> lines;
+    while (!outgoing_.empty() && nextPacedLine() <= now) {
+        if (outgoing_.front().counted) sentLines_[sentCount_++ % sentLines_.size()] = now;
+        lines.push_back(std::move(outgoing_.front().line));
+        outgoing_.pop_front();
+    }
+    if (!lines.empty()) lastSent_ = now;
+    return lines;
 }
 
 std::vector<Event> Session::takeEvents() { return std::exchange(events_, {}); }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,9 @@ struct Timing {
 };
 
 inline constexpr int kMaxLinesPerSecond = 100;
+// This side sends at most half as many, so that lines bunched up on their way stay within
+// the peer's limit (a computer plays a whole game in well under a second).
+inline constexpr int kPacedLinesPerSecond = 50;
 
 enum class CloseCause {
     Refused,        // REFUSED sent (host) or received (joiner); text: the reason
@@ -117,17 +121,20 @@ public:
     void fail(const char* reason);  // ERROR and close
     void leave();                   // BYE and close
 
-    // Lines to send now, without their LF; `now` is when they leave.
+    // Lines to send now, without their LF; `now` is when they leave. Lines beyond the pace
+    // wait for a later call (nextDeadline() says when), also after the session closed.
     std::vector<std::string> takeOutgoing(Millis now);
+    bool hasOutgoing() const { return !outgoing_.empty(); }
     std::vector<Event> takeEvents();
 
 private:
     Session(Role role, Millis now, Timing timing);
 
     void send(const Message& message);
-    void emit(Event event) { events_.push_back(std::move(event)); }
+    void post(Event event) { events_.push_back(std::move(event)); }
     void close(CloseCause cause, std::string text = {});
     bool countLine(Millis now);
+    Millis nextPacedLine() const;
     bool greeted() const;
     void receiveBoardLine(std::string_view line);
     void receiveHello(const Message& m);
@@ -150,7 +157,13 @@ private:
     int boardLines_ = 0;
     bool againHere_ = false;
     bool againThere_ = false;
-    std::vector<std::string> outgoing_;
+    struct Outgoing {
+        std::string line;
+        bool counted = true;  // the lines of a board count as one, its GAME
+    };
+    std::deque<Outgoing> outgoing_;
+    std::array<Millis, kPacedLinesPerSecond> sentLines_{};  // when the last lines left, a ring
+    std::size_t sentCount_ = 0;
     std::vector<Event> events_;
 };
 

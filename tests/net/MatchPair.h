@@ -56,10 +56,11 @@ struct Side {
 // Lines in flight may be looked at or changed on their way.
 using Tamper = std::function<void(std::string& line)>;
 
-// Delivers what `from` has to send to `to`, and lets `to` act on it. Lines arrive 20 ms apart,
-// well within the flood limit.
+// Delivers what `from` has to send to `to`, and lets `to` act on it. Each delivery is 100 ms
+// after the one before, and the lines arrive 20 ms apart.
 inline void deliver(Side& from, Side& to, const Tamper& tamper = {}) {
     static Millis now = 0;
+    now += 100;
     for (std::string& line : from.session.takeOutgoing(now)) {
         if (tamper) tamper(line);
         to.session.receive(line, now += 20);
