@@ -9,11 +9,11 @@ namespace reikoboy::ai {
 namespace {
 
 // Simulated moves, at about 1.5 µs each on one core of the development machine: a search
-// deeper than four turns starts only when it is expected to take no more than about 0.1 s
-// (when few moves are on offer), and any search stops at about 0.7 s and answers from the
+// deeper than four turns starts only when it is expected to take no more than about 0.06 s
+// (when few moves are on offer), and any search stops at about 0.45 s and answers from the
 // deepest one that finished.
-constexpr long kMasterBudget = 60000;
-constexpr long kMasterHardBudget = 450000;
+constexpr long kMasterBudget = 40000;
+constexpr long kMasterHardBudget = 300000;
 
 // Each level looks one or two turns further than the one below; tried in whole games, every
 // turn of look-ahead wins most games against the level without it.

@@ -98,7 +98,7 @@ double evaluate(const GameState& s, int colour, const EvaluationWeights& w, Game
         return work;
     };
     double work = workOf(colour) + (diff >= 0 ? w.leadPush * workOf(1 - colour) : 0);
-    return value - cost * work - w.stallGrowth * clock.quiet / 100.0;
+    return value - cost * work - w.stallGrowth * std::max(0.0, clock.quiet - w.stallGrace) / 100.0;
 }
 
 }  // namespace reikoboy::ai

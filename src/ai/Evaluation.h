@@ -32,9 +32,11 @@ struct EvaluationWeights {
     // Share of a stock chip's cost saved by each drop hole open to the side to move: it drops
     // there next. So a side can see, two turns ahead, that a hole it opened stays open for it.
     double openHole = 0.5;
-    // What a game not yet over costs, per hundred turns since a chip last went in or came out:
-    // a side behind would otherwise keep the last chips from ever leaving.
+    // What a game not yet over costs, per hundred turns since a chip last went in or came out,
+    // past the first stallGrace of them: a side behind would otherwise keep the last chips from
+    // ever leaving. The grace keeps a side from settling for a draw it need not take.
     double stallGrowth = 50;
+    double stallGrace = 20;
     // A won game is worth this much beyond its points, a lost one as much less: enough to play
     // for the win, not so much that a side behind stalls for ever rather than lose.
     double winBonus = 30;
