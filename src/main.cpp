@@ -11,8 +11,10 @@
 #include "ui/Form1.h"
 #include "ui/LeanStyle.h"
 #include "ui/SessionSignals.h"
+#include "ui/WindowScale.h"
 
 int main(int argc, char** argv) {
+    reikoboy::applyStoredScale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Рейкобой"));
     QApplication::setStyle(new reikoboy::LeanStyle);

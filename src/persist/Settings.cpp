@@ -17,6 +17,7 @@ const QString kApplication = QStringLiteral("Рейкобой");
 const QString kBackgroundKey = QStringLiteral("Settings/Фон");
 const QString kOpponentKey = QStringLiteral("Settings/Соперник");
 const QString kStrengthKey = QStringLiteral("Settings/Сила");
+const QString kScaleKey = QStringLiteral("Settings/Масштаб");
 const QString kUndeletableKey = QStringLiteral("Interrupted/Answered");
 
 // Two short values never need more: a larger store is no store of ours, and reading it
@@ -88,6 +89,22 @@ void writeComputerSettings(const QString& opponent, const QString& strength) {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
     settings.setValue(kOpponentKey, opponent);
     settings.setValue(kStrengthKey, strength);
+    settings.sync();
+}
+
+QString readScale() {
+    if (storeFile() != StoreFile::Usable) return {};
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
+    return settings.value(kScaleKey).toString();
+}
+
+void writeScale(const QString& percent) {
+    if (storeFile() != StoreFile::Usable) return;
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
+    if (percent.isEmpty())
+        settings.remove(kScaleKey);
+    else
+        settings.setValue(kScaleKey, percent);
     settings.sync();
 }
 

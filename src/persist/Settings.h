@@ -24,6 +24,11 @@ void writeSettings(const QString& soundKey, const QString& soundValue, const QSt
 // The opponent and the computer's strength, beside the other two; after writeSettings.
 void writeComputerSettings(const QString& opponent, const QString& strength);
 
+// The window's scale as chosen under «Масштаб»: "100", "150" or "200" per cent; "" (or
+// anything else) leaves it to the desktop. Key "Масштаб" beside the options.
+QString readScale();
+void writeScale(const QString& percent);
+
 // Interrupted games the players answered but that could not be removed (a folder closed for
 // writing), by the fingerprints of their bytes: they are not offered again. Section
 // "Interrupted", apart from the options; absent unless such a game exists.

@@ -279,6 +279,7 @@ void Form1::buildMenus() {
     options->addSeparator()->setObjectName(QStringLiteral("s3"));
     addItem(options, "FonV", QStringLiteral("&Выбрать фон..."), {}, &Form1::FonV);
     buildOpponentMenus(options);
+    buildScaleMenu(options);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
     help->setObjectName(QStringLiteral("Help"));

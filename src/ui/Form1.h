@@ -111,6 +111,7 @@ private:
     void countGameResult(int winner);
     // A new, opened or continued game: no history, no result, nothing said about the last one.
     void startedAfresh();
+    void buildScaleMenu(QMenu* options);  // Form1Scale.cpp
 
     void Nova();
     void Op();

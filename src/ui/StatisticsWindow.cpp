@@ -53,13 +53,12 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(table_);
     layout->addWidget(buttons);
     fill();
-    table_->resizeColumnsToContents();
     // The whole table in view, without scroll bars.
-    const int width = table_->verticalHeader()->width() + table_->horizontalHeader()->length() + 2 * table_->frameWidth();
-    const int height = table_->horizontalHeader()->height() + table_->verticalHeader()->length() + 2 * table_->frameWidth();
-    table_->setMinimumSize(width, height);
+    table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();  // placed over the board by its real size
 }
 
 void StatisticsWindow::fill() {

@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The game as a signal finds it, with the signals taken over as the game itself does:
 //   reikoboy-session-child [drop K] [answer yes|no]
+//   reikoboy-session-child geometry
 // "drop K" drops one chip with Command1_K (3 unless given, as with no arguments at all);
 // "answer" answers the offer of an interrupted game and makes no move. It writes
-// "ready" on standard output once the signals are the game's.
+// "ready" on standard output once the signals are the game's. "geometry" starts the game as
+// the game starts, at the stored scale, writes where each control of the board lies in the
+// screen's pixels, one "name x y width height" a line, and ends.
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -15,8 +19,25 @@
 
 #include "ui/Form1.h"
 #include "ui/SessionSignals.h"
+#include "ui/WindowScale.h"
+
+namespace {
+
+int writeGeometry(const QWidget& window) {
+    const qreal ratio = window.devicePixelRatioF();
+    for (const QWidget* w : window.findChildren<QWidget*>(QRegularExpression("^(Command|Label|Image)"))) {
+        const QRect r(w->mapTo(&window, QPoint(0, 0)), w->size());
+        std::printf("%s %d %d %d %d\n", qPrintable(w->objectName()), qRound(r.x() * ratio), qRound(r.y() * ratio),
+                    qRound(r.width() * ratio), qRound(r.height() * ratio));
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    const bool geometry = argc == 2 && std::strcmp(argv[1], "geometry") == 0;
+    if (geometry) reikoboy::applyStoredScale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Рейкобой"));
     const char* answer = nullptr;
@@ -27,6 +48,7 @@ int main(int argc, char** argv) {
     }
     reikoboy::Form1 window;
     window.show();
+    if (geometry) return writeGeometry(window);
     if (answer) {
         const auto button = std::strcmp(answer, "yes") == 0 ? QMessageBox::Yes : QMessageBox::No;
         QTimer answering;
