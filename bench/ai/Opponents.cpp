@@ -90,7 +90,7 @@ private:
     std::string name_;
 };
 
-// "search:DEPTH:BUDGET:ONBOARD:INSTOCK:NEARFALL:DRUMNOW:FINISH:WORK:GROWTH:CAP:LEADPUSH:HOLE:STALL:GRACE:WIN", a
+// "search:DEPTH:BUDGET:ONBOARD:INSTOCK:NEARFALL:DRUMNOW:FINISH:WORK:GROWTH:CAP:LEADPUSH:HOLE:STALL:GRACE:STALLWORK:WIN", a
 // search with weights of its own (with a budget it searches at least four turns, deeper as the
 // budget expects, and stops at 300,000 simulated moves, as «Мастер» does), for trying changes
 // to the levels. Weights left out keep the levels' own.
@@ -98,19 +98,19 @@ class TrialPlayer : public Player {
 public:
     explicit TrialPlayer(const std::string& recipe) : recipe_(recipe) {
         ai::EvaluationWeights w;
-        double v[13] = {w.chipOnBoard, w.chipInStock, w.nearFall, w.drumNow,     w.finish,     w.workCost, w.workGrowth,
-                        w.workCostCap, w.leadPush,    w.openHole, w.stallGrowth, w.stallGrace, w.winBonus};
+        double v[14] = {w.chipOnBoard, w.chipInStock, w.nearFall,    w.drumNow,    w.finish,    w.workCost, w.workGrowth,
+                        w.workCostCap, w.leadPush,    w.openHole,    w.stallGrowth, w.stallGrace, w.stallWork, w.winBonus};
         double depth = 1, budget = 0;
-        std::sscanf(recipe.c_str(), "search:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf", &depth,
+        std::sscanf(recipe.c_str(), "search:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf:%lf", &depth,
                     &budget, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6], &v[7], &v[8], &v[9], &v[10], &v[11],
-                    &v[12]);
+                    &v[12], &v[13]);
         limits_.maxDepth = int(depth);
         limits_.moveBudget = long(budget);
         if (limits_.moveBudget > 0) {
             limits_.minDepth = std::min(limits_.maxDepth, 4);
             limits_.hardBudget = 300000;
         }
-        limits_.weights = {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12]};
+        limits_.weights = {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11], v[12], v[13]};
     }
     std::string name() const override { return recipe_; }
     ai::Turn choose(const GameState& state, const ai::GameMemory& memory, std::mt19937&) override {

@@ -67,6 +67,9 @@ PairScore playPair(const std::string& a, const std::string& b, int games, unsign
                 }
                 score.forfeits += r.forfeitColour >= 0;
                 score.lengths.push_back(r.turns);
+                // The count so far, so that a run cut short still tells what it played.
+                std::fprintf(stderr, "%s – %s after %zu games: %d won, %d drawn, %d lost, %d unfinished\n", a.c_str(),
+                             b.c_str(), score.lengths.size(), score.wins, score.draws, score.losses, score.unfinished);
             }
         });
     }
@@ -113,6 +116,11 @@ int traceGame(const std::string& a, const std::string& b, int g) {
                     s.turnColour == kBlue ? "blue" : "red", int(s.blueScore), int(s.redScore),
                     kChipsPerColour - int(s.blueDropped), kChipsPerColour - int(s.redDropped), int(s.chipsOut),
                     p.memory.quietTurns(), p.memory.seen(s));
+        for (int colour : {kBlue, kRed})
+            for (int i = 0; i < s.dropped(colour); ++i)
+                if (s.out(colour)[i] == 0)
+                    std::printf("  %s chip at column %d, level %d\n", colour == kBlue ? "blue" : "red",
+                                columnOf(s.chips(colour)[i]), levelOf(s.chips(colour)[i]));
     }
     std::printf("%s blue; %d turns, %d-%d%s\n", g % 2 == 0 ? a.c_str() : b.c_str(), r.turns, r.blueScore, r.redScore,
                 r.unfinished ? ", unfinished" : "");

@@ -88,7 +88,8 @@ double evaluate(const GameState& s, int colour, const EvaluationWeights& w, Game
             value += sign * w.chipOnBoard * progress * likelyPoints(column, s.drumPos, w.drumNow);
         }
     }
-    double cost = std::min(w.workCostCap, w.workCost + w.workGrowth * clock.turns / 100.0);
+    double stalled = std::max(0.0, clock.quiet - w.stallGrace) / 100.0;
+    double cost = std::min(w.workCostCap, w.workCost + w.workGrowth * clock.turns / 100.0) + w.stallWork * stalled;
     // The side to move drops into the holes open to it.
     int holes = 0;
     for (const BoardButton& drop : s.Command1) holes += drop.Visible;
@@ -98,7 +99,7 @@ double evaluate(const GameState& s, int colour, const EvaluationWeights& w, Game
         return work;
     };
     double work = workOf(colour) + (diff >= 0 ? w.leadPush * workOf(1 - colour) : 0);
-    return value - cost * work - w.stallGrowth * std::max(0.0, clock.quiet - w.stallGrace) / 100.0;
+    return value - cost * work - w.stallGrowth * stalled;
 }
 
 }  // namespace reikoboy::ai

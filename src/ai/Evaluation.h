@@ -37,6 +37,9 @@ struct EvaluationWeights {
     // ever leaving. The grace keeps a side from settling for a draw it need not take.
     double stallGrowth = 50;
     double stallGrace = 20;
+    // Added to workCost per hundred quiet turns past the grace: chips held back on the board
+    // come out in the end, even through columns worth nothing.
+    double stallWork = 10;
     // A won game is worth this much beyond its points, a lost one as much less: enough to play
     // for the win, not so much that a side behind stalls for ever rather than lose.
     double winBonus = 30;
