@@ -13,4 +13,9 @@ namespace reikoboy::ai {
 std::string describeClick(const Click& click);
 std::string describeTurn(const Turn& turn);
 
+// The same turn told as done, with verbs, for a sentence about a player: "бросил фишку в
+// столбец 5 и сдвинул рейку 3 вправо"; drops in a row go together ("бросил фишки в столбцы 5
+// и 7").
+std::string describeTurnDone(const Turn& turn);
+
 }  // namespace reikoboy::ai

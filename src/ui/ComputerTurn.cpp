@@ -112,9 +112,14 @@ void ComputerTurn::press() {
 
 void ComputerTurn::finish() {
     ai::Turn played(turn_.begin(), turn_.begin() + static_cast<std::ptrdiff_t>(std::min(next_, turn_.size())));
+    // A turn a dialog paused is told whole: what was pressed before the pause too.
+    if (!played.empty() && colour_ && board_.turnSoFar) {
+        ai::Turn whole = board_.turnSoFar(*colour_);
+        if (whole.size() >= played.size()) played = std::move(whole);
+    }
     stop();
     if (!played.empty())
-        board_.announce(QStringLiteral("Компьютер: ") + QString::fromStdString(ai::describeTurn(played)));
+        board_.announce(QStringLiteral("Компьютер ") + QString::fromStdString(ai::describeTurnDone(played)));
     board_.refresh();
 }
 

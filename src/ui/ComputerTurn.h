@@ -27,6 +27,8 @@ public:
         std::function<void(const QString&)> announce;  // the status bar, and screen readers
         std::function<void()> refresh;                 // show the game anew
         std::function<ai::GameMemory()> memory;        // the boards of the game so far
+        // The clicks `colour` has made in its turn so far, those before a pause included.
+        std::function<ai::Turn(int colour)> turnSoFar;
     };
 
     // How long a button is shown before it is pressed, so that a player can follow.

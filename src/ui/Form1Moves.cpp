@@ -39,8 +39,16 @@ void Form1::buildComputer() {
         memory.add(game_.state());
         return memory;
     };
+    auto turnSoFar = [this](int colour) {
+        ai::Turn turn;
+        const std::vector<History::Step> steps = history_.steps();
+        for (std::size_t i = steps.size(); i-- > 0 && steps[i].mover == colour;)
+            turn.insert(turn.begin(), {steps[i].click.button, steps[i].click.index});
+        return turn;
+    };
     computer_ = new ComputerTurn(
-        game_, {button, [this](const QString& text) { setHint(text); }, announced, [this] { sync(); }, memory}, this);
+        game_, {button, [this](const QString& text) { setHint(text); }, announced, [this] { sync(); }, memory, turnSoFar},
+        this);
     hint_ = new MoveHint(game_, button, announced, memory, this);
 }
 

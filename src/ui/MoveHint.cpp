@@ -31,26 +31,45 @@ void MoveHint::stop() {
     blinkTimer_.stop();
     if (blinking_) blinking_->setDown(false);
     blinking_ = nullptr;
+    sequence_.clear();
 }
 
 void MoveHint::show(const ai::Turn& turn) {
     if (turn.empty()) return;
     const ai::Click& first = turn.front();
-    QAbstractButton* button = button_(first);
-    if (!button || !game_.offers(first.button, first.index)) return;
-    announce_(QStringLiteral("Подсказка: ") + QString::fromStdString(ai::describeClick(first)));
-    blinking_ = button;
-    blinksLeft_ = kBlinks;
-    button->setDown(true);
+    if (!button_(first) || !game_.offers(first.button, first.index)) return;
+    announce_(QStringLiteral("Подсказка: ") + QString::fromStdString(ai::describeTurn(turn)));
+    // A later button of the turn may show only once the earlier ones are pressed: those that
+    // show now blink, in the turn's order.
+    for (const ai::Click& click : turn) {
+        QAbstractButton* button = button_(click);
+        if (button && button->isVisible() && (sequence_.empty() || sequence_.back() != button))
+            sequence_.push_back(button);
+    }
+    blinksEach_ = sequence_.size() > 1 ? kBlinksEachOfMany : kBlinks;
+    blinkNext();
     blinkTimer_.start();
 }
 
+void MoveHint::blinkNext() {
+    if (blinking_) blinking_->setDown(false);
+    blinking_ = nullptr;
+    while (!sequence_.empty() && !blinking_) {
+        blinking_ = sequence_.front();
+        sequence_.erase(sequence_.begin());
+    }
+    if (!blinking_) return;
+    blinksLeft_ = blinksEach_;
+    blinking_->setDown(true);
+}
+
 void MoveHint::blink() {
-    if (!blinking_ || --blinksLeft_ <= 0) {
-        stop();
+    if (blinking_ && --blinksLeft_ > 0) {
+        blinking_->setDown(!blinking_->isDown());
         return;
     }
-    blinking_->setDown(!blinking_->isDown());
+    blinkNext();
+    if (!blinking_) stop();
 }
 
 }  // namespace reikoboy
