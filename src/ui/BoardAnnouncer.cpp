@@ -114,7 +114,23 @@ void BoardAnnouncer::follow(const GameState& s) {
 }
 
 void BoardAnnouncer::speak() {
-    describe(described_, itsOwnDescription_.isEmpty() ? summary_ : summary_ + QLatin1Char(' ') + itsOwnDescription_);
+    QStringList parts;
+    for (const QString& part : {news_, scoreNews_, summary_, itsOwnDescription_})
+        if (!part.isEmpty()) parts << part;
+    describe(described_, parts.join(QLatin1Char(' ')));
+}
+
+void BoardAnnouncer::tell(const QString& sentence, QWidget* focus) {
+    news_ = sentence.endsWith(QLatin1Char('.')) ? sentence : sentence + QLatin1Char('.');
+    if (focus == turn_) {  // where the focus waits while the board moves
+        describe(turn_, news_ + QLatin1Char(' ') + scoresSaid());
+        return;
+    }
+    if (!described_ && focus) {
+        described_ = focus;
+        itsOwnDescription_ = focus->accessibleDescription();
+    }
+    if (described_) speak();
 }
 
 QString BoardAnnouncer::scoresSaid() const {
@@ -122,6 +138,16 @@ QString BoardAnnouncer::scoresSaid() const {
 }
 
 void BoardAnnouncer::moveSettled(QWidget* speaker) {
+    news_.clear();
+    QStringList scored;
+    for (int colour : {kBlue, kRed}) {
+        const int gained = scores_[colour] - settledScores_[colour];
+        if (gained > 0)
+            scored << QStringLiteral("%1 +%2.")
+                          .arg(colour == kBlue ? QStringLiteral("Синие") : QStringLiteral("Красные"))
+                          .arg(gained);
+    }
+    scoreNews_ = scored.join(QLatin1Char(' '));
     if (described_ != speaker) {
         if (described_) described_->setAccessibleDescription(itsOwnDescription_);
         described_ = nullptr;

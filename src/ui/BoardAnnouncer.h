@@ -28,8 +28,16 @@ public:
     // Renames what changed since the last call; a tick that moves nothing named costs no allocation.
     void follow(const GameState& state);
     // A move has come to rest: `speaker`, the control that has or is about to get the focus,
-    // carries the turn and the scores in its description until the next move.
+    // carries the turn and the scores in its description until the next move, after what the
+    // move scored ("Синие +20.").
     void moveSettled(QWidget* speaker);
+    // A board button was pressed: what the move scores is counted from here.
+    void moveStarts() { settledScores_ = scores_; }
+    // Something the player did not see happen under their own hands (the computer's turn, the
+    // hint, a move taken back or replayed, a message): said first by the control that speaks
+    // the summary, or by `focus` when none does yet, until the next move settles. A screen
+    // reader speaks a description that changes on the focused control.
+    void tell(const QString& sentence, QWidget* focus);
 
 private:
     QString scoresSaid() const;
@@ -45,6 +53,9 @@ private:
     int drumKey_ = -1;
     int turnKey_ = -1;
     QString summary_;
+    QString news_;        // told since the last move settled
+    QString scoreNews_;   // what the last move scored
+    std::array<int, 2> settledScores_{0, 0};  // the scores when the last move began
     QPointer<QWidget> described_;  // the control now speaking the summary
     QString itsOwnDescription_;     // what it said before
 };

@@ -3,10 +3,12 @@
 // The window's side of the computer opponent: the «Ход» menu with the hint, the choice of
 // opponent and strength under «Параметры», and the board clicks both players make.
 #include <QAccessible>
+#include <QApplication>
 #include <QActionGroup>
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "BoardAnnouncer.h"
 #include "BoardKeyboard.h"
 #include "ComputerTurn.h"
 #include "Form1.h"
@@ -142,12 +144,14 @@ void Form1::boardButtonClicked(Button button, int index) {
     hint_->stop();
     agreedToEnd_ = false;  // a move after a cancelled logout is worth asking about again
     keyboard_->moveMade();
+    announcer_->moveStarts();
     playClick({button, index});  // kept, so that it can be taken back
     sync();
 }
 
 void Form1::announce(const QString& text) {
     setHint(text);
+    announcer_->tell(text, QApplication::focusWidget());
     QAccessibleEvent changed(hintPanel_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
 }

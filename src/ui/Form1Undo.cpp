@@ -7,6 +7,7 @@
 #include "ComputerTurn.h"
 #include "Form1.h"
 #include "MoveHint.h"
+#include "ai/TurnText.h"
 
 namespace reikoboy {
 
@@ -62,13 +63,19 @@ void Form1::Undo() {
         surrendered_ = false;
         computer_->setColour(computerColour(opponent_));
     }
+    const std::size_t before = history_.undoCount();
     if (person)
         history_.undoTo(game_, *person);  // the person is to move, so the computer waits
     else
         history_.undo(game_);
     agreedToEnd_ = false;
-    setHint(QString());  // a sentence about the move taken back no longer applies
     sync();
+    // Said in place of whatever the status bar said about the move taken back.
+    const std::optional<BoardClick> last = history_.nextRedo();
+    if (before - history_.undoCount() > 1)
+        announce(QStringLiteral("Взяты назад ваш ход и ответ компьютера"));
+    else if (last)
+        announce(QStringLiteral("Ход взят назад: ") + QString::fromStdString(ai::describeClick({last->button, last->index})));
 }
 
 void Form1::Redo() {
@@ -79,9 +86,13 @@ void Form1::Redo() {
         return;
     }
     hint_->stop();
+    const std::optional<BoardClick> again = history_.nextRedo();
     history_.redo(game_);
     agreedToEnd_ = false;
     sync();  // and the computer answers when its side is to move
+    // Once the focus has found where it waits while the move plays.
+    if (again)
+        announce(QStringLiteral("Ход повторён: ") + QString::fromStdString(ai::describeClick({again->button, again->index})));
 }
 
 void Form1::playWaitingRedo() {

@@ -149,6 +149,40 @@ TEST_F(AccessibilityTest, ANewOrOpenedBoardIsSpokenWithItsOwnScores) {
         << speaker->accessibleDescription().toStdString();
 }
 
+// What the player did not do with their own hands reaches the screen reader on its own: the
+// focused control's description changes to say it first.
+TEST_F(AccessibilityTest, TheFocusedControlSaysWhatAMoveScoredAndWhatTheHintAndUndoDid) {
+    Form1 w;
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto press = [&](const char* name) {
+        QWidget* button = control(w, name);
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Space);
+        settle(w);
+    };
+    for (const char* move : {"Command1_3", "Command3_1", "Command3_3", "Command3_4", "Command1_1", "Command2_0",
+                             "Command1_2", "Command1_4", "Command2_1", "Command1_0", "Command2_2", "Command3_1",
+                             "Command2_3"})
+        press(move);
+    const int blueBefore = w.game().state().blueScore, redBefore = w.game().state().redScore;
+    press("Command3_4");  // blue's shift that brings two chips out
+    auto said = [] { return QApplication::focusWidget()->accessibleDescription().toStdString(); };
+    const int blueGain = w.game().state().blueScore - blueBefore, redGain = w.game().state().redScore - redBefore;
+    ASSERT_GT(blueGain + redGain, 0);
+    const std::string scored = blueGain > 0 ? "Синие +" + std::to_string(blueGain) + "." : "Красные +" + std::to_string(redGain) + ".";
+    EXPECT_EQ(said().rfind(scored, 0), 0u) << said();
+    control<QAction>(w, "Hint")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return said().rfind("Подсказка: ", 0) == 0; }, 5000)) << said();
+    EXPECT_NE(said().find("Ходят красные фишки."), std::string::npos) << "the turn and scores are gone: " << said();
+    control<QAction>(w, "Undo")->trigger();
+    EXPECT_EQ(said().rfind("Ход взят назад: сдвиг рейки 5 вправо.", 0), 0u) << said();
+    EXPECT_NE(said().find("Ходят синие фишки."), std::string::npos) << said();
+    control<QAction>(w, "Redo")->trigger();
+    EXPECT_EQ(said().rfind("Ход повторён: сдвиг рейки 5 вправо.", 0), 0u) << said();
+}
+
 TEST_F(AccessibilityTest, AChipIsRenamedOncePerCellNotOncePerTick) {
     struct QuietHost : Host {
         void playSound(Sound) override {}

@@ -49,7 +49,8 @@ TEST(UndoRedo, ARailShiftThatDropsChipsIsTakenBackWhole) {
     ASSERT_NO_FATAL_FAILURE(activate(w));
     QStringList items;
     for (QAction* a : control<QMenu>(w, "Moves")->actions()) items << a->text() + a->shortcut().toString();
-    EXPECT_EQ(items, QStringList({"&Отменить ходCtrl+Z", "По&вторить ходCtrl+Shift+Z", "", "&ПодсказкаCtrl+H"}));
+    EXPECT_EQ(items, QStringList({"&Отменить ходCtrl+Z", "По&вторить ходCtrl+Shift+Z", "", "&ПодсказкаCtrl+H", "",
+                                  "&Запись игрыF6", "&Статистика...", "С&даться"}));
     EXPECT_FALSE(enabled(w, "Undo") || enabled(w, "Redo")) << "nothing to take back in a new game";
     const QString fresh = seen(w);
     play(w, 0, 13);
@@ -112,7 +113,11 @@ TEST(UndoRedo, TheStatusBarForgetsSentencesThatNoLongerApply) {
     };
     ASSERT_TRUE(hinted());
     undo(w);
-    EXPECT_EQ(w.hint(), "") << "a hint for the board before the move taken back";
+    EXPECT_EQ(w.hint().toStdString(), "Ход взят назад: сдвиг рейки 2 вправо")
+        << "a hint for the board before the move taken back";
+    redo(w);
+    EXPECT_EQ(w.hint().toStdString(), "Ход повторён: сдвиг рейки 2 вправо");
+    settle(w);
     ASSERT_TRUE(hinted());
     w.findChild<QAction*>("Nova")->trigger();
     EXPECT_EQ(w.hint(), "") << "a hint for the game before";
