@@ -118,9 +118,11 @@ void ComputerTurn::finish() {
         if (whole.size() >= played.size()) played = std::move(whole);
     }
     stop();
+    // The player's buttons first, where the focus goes back to; then what the computer did,
+    // said by the control that has the focus.
+    board_.refresh();
     if (!played.empty())
         board_.announce(QStringLiteral("Компьютер ") + QString::fromStdString(ai::describeTurnDone(played)));
-    board_.refresh();
 }
 
 }  // namespace reikoboy

@@ -41,6 +41,12 @@ void Form1::buildComputer() {
         memory.add(game_.state());
         return memory;
     };
+    // Once its turn is over the player's buttons are back, and the focus with them, as after a
+    // move of the player's own.
+    auto refresh = [this] {
+        if (!computer_->busy()) keyboard_->moveMade();
+        sync();
+    };
     auto turnSoFar = [this](int colour) {
         ai::Turn turn;
         const std::vector<History::Step> steps = history_.steps();
@@ -49,7 +55,7 @@ void Form1::buildComputer() {
         return turn;
     };
     computer_ = new ComputerTurn(
-        game_, {button, [this](const QString& text) { setHint(text); }, announced, [this] { sync(); }, memory, turnSoFar},
+        game_, {button, [this](const QString& text) { setHint(text); }, announced, refresh, memory, turnSoFar},
         this);
     hint_ = new MoveHint(game_, button, announced, memory, this);
 }

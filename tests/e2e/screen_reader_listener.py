@@ -6,7 +6,10 @@ Starts the game, listens to its focus, name and description events like a screen
 and plays with the keys: blue drops a chip, then slides a rail so that the chip falls and the
 buttons hide. Prints every event received and checks that the focus moved at most once onto a
 shown control during the move, and that the button it ends on says whose turn it is and both
-scores. Usage: screen_reader_listener.py GAME DATA_DIR
+scores. Then it asks for a hint and takes the slide back: the focused control must say each on
+its own. With --computer the computer plays blue instead (the settings store says so): its turn
+must be said by the control that has the focus once it has played.
+Usage: screen_reader_listener.py GAME DATA_DIR [--computer]
 """
 import re
 import subprocess
@@ -16,6 +19,7 @@ import pyatspi
 from gi.repository import GLib
 
 game_path, data_dir = sys.argv[1], sys.argv[2]
+against_computer = "--computer" in sys.argv[3:]
 EVENTS = ("focus:", "object:state-changed:focused",
           "object:property-change:accessible-description", "object:property-change:accessible-name")
 SUMMARY = re.compile(r"^Ходят (синие|красные) фишки\. Синие: (\d+), Красные: (\d+)\.")
@@ -24,6 +28,7 @@ LIMIT_S = 60  # a bound on waiting, not a measure: a stuck game fails instead of
 game = subprocess.Popen([game_path], cwd=data_dir)
 received = []      # (phase, line) in the order they came
 focus_gains = []   # (phase, name, role, description, shown)
+told = []          # (phase, description, focused): what a changed description said
 phase = "start"
 failures = []
 stopped = False
@@ -68,6 +73,8 @@ def on_event(event):
     if event.type.startswith("object:property-change"):
         changed = description if event.type.endswith("description") else name
         received.append((phase, "%s: [%s] «%s»" % (event.type, role, changed)))
+        if event.type.endswith("description"):
+            told.append((phase, changed, fresh(event.source).getState().contains(pyatspi.STATE_FOCUSED)))
         return
     received.append((phase, "%s: %s [%s] «%s»%s" % (event.type, name, role, description, "" if shown else " (hidden)")))
     if event.type.startswith("object:state-changed:focused"):
@@ -108,8 +115,27 @@ def activate():
 
 
 def press_space():
+    press("space")
+
+
+def press(keys):
     activate()
-    subprocess.run(["xdotool", "key", "space"], check=True, timeout=30)
+    subprocess.run(["xdotool", "key", keys], check=True, timeout=30)
+
+
+def focused_says(start):
+    """The control that has the focus now says, first of all, what begins with `start`."""
+    def check():
+        for obj in walk(window):
+            if fresh(obj).getState().contains(pyatspi.STATE_FOCUSED):
+                return (obj.description or "").startswith(start)
+        return False
+    return check
+
+
+def said_on_focus(start):
+    """The focused control's description changed to begin with `start`, in this phase."""
+    return lambda: any(t[0] == phase and t[1].startswith(start) and t[2] for t in told)
 
 
 def settled_on_button():
@@ -194,15 +220,23 @@ def found_window():
 
 
 pyatspi.Registry.registerEventListener(on_event, *EVENTS)
-steps += [
-    (found_window, grab(r"Бросить фишку в столбец 7", "drop: focus")),
-    (lambda: any(g[0] == "drop: focus" and g[1] == "Бросить фишку в столбец 7" for g in focus_gains),
-     lambda: (set_phase("drop"), press_space())),
-    (quiet_after_settling, grab(r"Рейка 2 вправо", "slide: focus")),
-    (lambda: any(g[0] == "slide: focus" and g[1] == "Рейка 2 вправо" for g in focus_gains),
-     lambda: (set_phase("slide"), press_space())),
-    (quiet_after_settling, lambda: set_phase("after")),
-]
+if against_computer:
+    steps += [
+        (found_window, lambda: (set_phase("computer"), activate())),
+        (focused_says("Компьютер "), lambda: set_phase("after")),
+    ]
+else:
+    steps += [
+        (found_window, grab(r"Бросить фишку в столбец 7", "drop: focus")),
+        (lambda: any(g[0] == "drop: focus" and g[1] == "Бросить фишку в столбец 7" for g in focus_gains),
+         lambda: (set_phase("drop"), press_space())),
+        (quiet_after_settling, grab(r"Рейка 2 вправо", "slide: focus")),
+        (lambda: any(g[0] == "slide: focus" and g[1] == "Рейка 2 вправо" for g in focus_gains),
+         lambda: (set_phase("slide"), press_space())),
+        (quiet_after_settling, lambda: (set_phase("hint"), press("ctrl+h"))),
+        (said_on_focus("Подсказка: "), lambda: (set_phase("undo"), press("ctrl+z"))),
+        (said_on_focus("Ход взят назад: сдвиг рейки 2 вправо."), lambda: set_phase("after")),
+    ]
 GLib.timeout_add(100, run_steps)
 GLib.timeout_add_seconds(LIMIT_S, lambda: fail("no end of the move within %d s, waiting in phase '%s'" % (LIMIT_S, phase)))
 try:
@@ -214,7 +248,7 @@ print("What the listener received, by phase:")
 for when, line in received:
     print("  [%s] %s" % (when, line))
 
-if not failures:
+if not failures and not against_computer:
     moving = [g for g in focus_gains if g[0] == "slide"]
     for _, name, role, _, shown in moving:
         if not shown:

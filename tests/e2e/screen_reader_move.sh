@@ -90,4 +90,14 @@ fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 "$python" "$source_dir/tests/e2e/screen_reader_listener.py" "$build/bin/reikoboy" "$source_dir/data" ||
     fail "see above"
-echo "screen reader: one move said whose turn it is and both scores, the focus moving at most once"
+echo "screen reader: one move said whose turn it is and both scores, the focus moving at most once;"
+echo "the hint and the move taken back were said by the focused control"
+# The computer plays blue, as a novice: what it did must reach the screen reader by itself. The
+# game the first run was ended in is not offered again.
+rm -rf "$XDG_DATA_HOME/Рейкобой"
+mkdir -p "$XDG_CONFIG_HOME/Рейкобой"
+printf '[Settings]\n%%U0421%%U043E%%U043F%%U0435%%U0440%%U043D%%U0438%%U043A=2\n%%U0421%%U0438%%U043B%%U0430=0\n' \
+    >"$XDG_CONFIG_HOME/Рейкобой/Рейкобой.ini"
+"$python" "$source_dir/tests/e2e/screen_reader_listener.py" "$build/bin/reikoboy" "$source_dir/data" --computer ||
+    fail "see above"
+echo "screen reader: the computer's turn was said by the focused control"
