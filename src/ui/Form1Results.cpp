@@ -112,8 +112,7 @@ void Form1::giveUp() {
     const std::optional<int> computer = computerColour(opponent_);
     const int loser = computer ? (*computer == kBlue ? kRed : kBlue) : int(s.turnColour);
     const int winner = loser == kBlue ? kRed : kBlue;
-    resultCounted_ = false;  // a game given up after its end answered «Нет» was counted then
-    countGameResult(winner);
+    countGameResult(winner);  // once a game: given up again after undo, it is not counted twice
     const QString text =
         computer ? QStringLiteral("Вы сдались. Выиграл компьютер.\nХотите сыграть ещё?")
                  : QStringLiteral("%1 фишки сдались. Выиграли %2 фишки!\nХотите сыграть ещё?")

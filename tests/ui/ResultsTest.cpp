@@ -64,7 +64,7 @@ TEST(ResultsTest, GivingUpEndsTheGameAsALossAndTheStatisticsOutliveARestart) {
         EXPECT_EQ(offeredButtons(w), 0) << "a game given up goes on";
         EXPECT_FALSE(control<QAction>(w, "GiveUp")->isEnabled());
         EXPECT_FALSE(control<QAction>(w, "Hint")->isEnabled());
-        // Taken back, the game goes on from before the last move, and counts once all the same.
+        // Taken back, the game goes on from before the last move; it is still one game.
         trigger(w, "Undo");
         EXPECT_GT(offeredButtons(w), 0);
         answers.then(press(QMessageBox::Yes));
@@ -75,8 +75,9 @@ TEST(ResultsTest, GivingUpEndsTheGameAsALossAndTheStatisticsOutliveARestart) {
     Form1 restarted;
     const QStringList shown = statisticsShown(restarted);
     ASSERT_EQ(shown.size(), kResultRows);
-    EXPECT_EQ(shown[0], "Двое за экраном: синие 1 1 0 0");
-    EXPECT_EQ(shown[1], "Двое за экраном: красные 1 1 0 0");
+    // The game counted once, as it was first given up.
+    EXPECT_EQ(shown[0], "Двое за экраном: синие 1 0 0 0");
+    EXPECT_EQ(shown[1], "Двое за экраном: красные 0 1 0 0");
     EXPECT_EQ(shown[2], "Против «Новичка» 0 0 0 0");
     EXPECT_EQ(shown[4], "Против «Мастера» 0 0 0 0");
 
