@@ -142,9 +142,11 @@ bool NetworkGame::sendChat(const QString& text) {
 }
 
 void NetworkGame::askAgain() {
-    if (!match_) return;
+    if (!match_ || !connection_) return;
     match_->askAgain();
-    match_->pump();
+    // Asking second agrees at once: the session posts that here, with no line to bring it.
+    for (const Event& event : connection_->session().takeEvents()) onEvent(event);
+    if (match_) match_->pump();
     flush();
 }
 

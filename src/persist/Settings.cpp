@@ -18,6 +18,7 @@ const QString kBackgroundKey = QStringLiteral("Settings/Фон");
 const QString kOpponentKey = QStringLiteral("Settings/Соперник");
 const QString kStrengthKey = QStringLiteral("Settings/Сила");
 const QString kScaleKey = QStringLiteral("Settings/Масштаб");
+const QString kPlayerNameKey = QStringLiteral("Settings/Имя");
 const QString kUndeletableKey = QStringLiteral("Interrupted/Answered");
 
 // Two short values never need more: a larger store is no store of ours, and reading it
@@ -105,6 +106,19 @@ void writeScale(const QString& percent) {
         settings.remove(kScaleKey);
     else
         settings.setValue(kScaleKey, percent);
+    settings.sync();
+}
+
+QString readPlayerName() {
+    if (storeFile() != StoreFile::Usable) return {};
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
+    return settings.value(kPlayerNameKey).toString().left(32);
+}
+
+void writePlayerName(const QString& name) {
+    if (storeFile() != StoreFile::Usable) return;
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
+    settings.setValue(kPlayerNameKey, name);
     settings.sync();
 }
 

@@ -29,6 +29,10 @@ void writeComputerSettings(const QString& opponent, const QString& strength);
 QString readScale();
 void writeScale(const QString& percent);
 
+// The player's name for network games, as last given. Key "Имя" beside the options.
+QString readPlayerName();
+void writePlayerName(const QString& name);
+
 // Interrupted games the players answered but that could not be removed (a folder closed for
 // writing), by the fingerprints of their bytes: they are not offered again. Section
 // "Interrupted", apart from the options; absent unless such a game exists.

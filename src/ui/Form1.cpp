@@ -22,6 +22,7 @@
 #include "ComputerTurn.h"
 #include "FocusFrame.h"
 #include "MoveHint.h"
+#include "NetworkSide.h"
 #include "PictureButton.h"
 #include "PictureControl.h"
 #include "PictureFile.h"
@@ -271,6 +272,7 @@ void Form1::buildMenus() {
 
     buildMoveMenu();
     buildResultCommands();
+    buildNetworkMenu();
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Параметры"));
     options->setObjectName(QStringLiteral("Para"));
@@ -318,11 +320,11 @@ void Form1::sync() {
     announcer_->follow(s);
     if (!surrendered_) computer_->boardChanged();
     // While the computer thinks and plays, only the button it is about to press shows.
-    bool computerBusy = computer_->busy();
+    bool computerBusy = opponentsTurn();
     BoardKeyboard::Faces faces;
     size_t n = 0;
     auto face = [&](const BoardButton& b, Button button, int index) {
-        faces[n++] = {b.Visible && !surrendered_ && (!computerBusy || computer_->shows(button, index)), b.Enabled};
+        faces[n++] = {b.Visible && !surrendered_ && (!computerBusy || showsOpponentPress(button, index)), b.Enabled};
     };
     for (int k = 0; k < kDropButtons; ++k) face(s.Command1[k], Button::Command1, k);
     for (int r = 0; r < kRails; ++r) face(s.Command2[r], Button::Command2, r);
@@ -335,6 +337,7 @@ void Form1::sync() {
     syncMoveCommands();
     syncResultCommands();
     playWaitingRedo();
+    networkSynced();
 }
 
 void Form1::syncTimers() {
@@ -343,9 +346,9 @@ void Form1::syncTimers() {
         if (enabled && !timer.isActive()) timer.start();
         if (!enabled && timer.isActive()) timer.stop();
     };
-    follow(Timer1, s.Timer1.Enabled);
-    follow(Timer2, s.Timer2.Enabled);
-    follow(Timer3, s.Timer3.Enabled);
+    follow(Timer1, s.Timer1.Enabled && !holdsTimers());
+    follow(Timer2, s.Timer2.Enabled && !holdsTimers());
+    follow(Timer3, s.Timer3.Enabled && !holdsTimers());
 }
 
 // ---------------------------------------------------------------- what the game asks
@@ -353,6 +356,7 @@ void Form1::syncTimers() {
 void Form1::playSound(Sound sound) { sound_->play(sound); }
 
 bool Form1::askEndOfGame(const std::string& text) {
+    if (networkEndOfGame(text)) return false;  // asked once the board is at rest, on both screens
     // The players see the finished board behind the question: the last chip gone, the final
     // totals in the labels; and the fall has stopped, so no tick runs while it is open.
     sync();

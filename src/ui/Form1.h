@@ -14,6 +14,7 @@
 
 #include "BoardNames.h"
 #include "Opponent.h"
+#include "Seat.h"
 #include "ai/Turn.h"
 #include "game/Game.h"
 #include "game/History.h"
@@ -24,7 +25,12 @@ class QMenu;
 
 namespace reikoboy {
 
+namespace net { class NetworkGame; }
+
 class BoardAnnouncer;
+class ChatWindow;
+struct NetworkSide;
+class RemoteSeat;
 class GameRecordWindow;
 class BoardKeyboard;
 class BoardSurface;
@@ -57,6 +63,15 @@ public:
     bool endOfSession(bool mayAsk);
     // A game kept at such an end in an earlier run: the players may continue it (Form1Recovery.cpp).
     void offerInterruptedGame();
+
+    // Network play (Form1Network.cpp, Form1Seats.cpp); the «Сеть» dialogs end in these.
+    bool hostNetworkGame(const QString& name, int colour, quint16 port, const QString& code);
+    void joinNetworkGame(const QString& host, quint16 port, const QString& code, const QString& name);
+    net::NetworkGame* networkGame() const;
+    ChatWindow* chatWindow() const;
+    void setOpponentShowMilliseconds(int ms);  // for tests
+    // Who plays `colour`: the person here, the computer, or the player over the network.
+    Seat seatOf(int colour) const;
 
     // The background file names the picture dialog offers, as pairs of description and
     // patterns joined with "|".
@@ -112,6 +127,28 @@ private:
     // A new, opened or continued game: no history, no result, nothing said about the last one.
     void startedAfresh();
     void buildScaleMenu(QMenu* options);  // Form1Scale.cpp
+
+    // The «Сеть» menu and the network game's events (Form1Network.cpp).
+    void buildNetworkMenu();
+    void netCreate();
+    void netJoin();
+    void netChat();
+    void startNetwork();
+    void endNetworkGame(const QString& said = {});
+    void opponentBoardReplaced();
+    void opponentLeft(int cause);
+    void leaveNetworkOnClose();
+    // The seats on the board (Form1Seats.cpp): whose presses count and show, and the hooks
+    // through which a network game changes the window's commands.
+    bool opponentsTurn() const;
+    bool showsOpponentPress(Button button, int index) const;
+    bool holdsTimers() const;  // an opponent's press shows before its move plays
+    void networkSynced();
+    void announceTurn();
+    bool networkClick(BoardClick click);
+    bool networkNova();
+    void networkOpened();
+    bool networkEndOfGame(const std::string& text);
 
     void Nova();
     void Op();
@@ -173,6 +210,7 @@ private:
     QAction* giveUpAction_ = nullptr;
     QAction* recordAction_ = nullptr;
     GameRecordWindow* record_ = nullptr;
+    std::unique_ptr<NetworkSide> net_;
 };
 
 }  // namespace reikoboy

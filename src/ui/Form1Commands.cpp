@@ -45,6 +45,7 @@ void keepDialogsOffTheDisk() {
 // ---------------------------------------------------------------- menu commands
 
 void Form1::Nova() {
+    if (networkNova()) return;  // over the network, a new game needs both players
     stopComputer();
     game_.newGame();
     startedAfresh();
@@ -110,6 +111,7 @@ void Form1::Op() {
                               QString::fromUtf8(kNotASavedGame));
     } else {
         startedAfresh();  // a refused file leaves the game, and its moves, as they were
+        networkOpened();
     }
     sync();
 }
@@ -184,6 +186,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     stopComputer();
     computer_->hold();  // and stays held once the window is gone
     if (mayClose(true)) {
+        leaveNetworkOnClose();
         event->accept();
     } else {
         event->ignore();

@@ -104,6 +104,7 @@ void Form1::applyStoredChoices(const QString& opponent, const QString& strength)
 }
 
 void Form1::chooseOpponent(Opponent opponent) {
+    endNetworkGame();  // the remote seat gives way to the choice
     hint_->stop();
     opponent_ = opponent;
     opponentActions_[static_cast<int>(opponent)]->setChecked(true);
@@ -120,7 +121,7 @@ void Form1::syncMoveCommands() {
     // The hint needs a board at rest with a move of the player's own to offer.
     const GameState& s = game_.state();
     bool offered = false;
-    if (!s.animating() && !computer_->busy() && !ai::gameOver(s)) {
+    if (!s.animating() && !opponentsTurn() && !ai::gameOver(s)) {
         for (Button b : {Button::Command1, Button::Command2, Button::Command3, Button::Command4, Button::Command5})
             for (int i = 0; i < buttonCount(b) && !offered; ++i) offered = game_.offers(b, i);
     }
@@ -147,6 +148,7 @@ QAbstractButton* Form1::boardButton(const ai::Click& click) const {
 
 void Form1::boardButtonClicked(Button button, int index) {
     if (!computer_->letsPress()) return;  // during the computer's turn only its own presses count
+    if (networkClick({button, index})) return;
     hint_->stop();
     agreedToEnd_ = false;  // a move after a cancelled logout is worth asking about again
     keyboard_->moveMade();

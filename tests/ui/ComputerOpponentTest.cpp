@@ -117,7 +117,7 @@ TEST(ComputerOpponent, ChoicesOutliveARestartAndJunkMeansTheDefaults) {
         // «Ход» stands between «Файл» and «Параметры».
         QStringList menus;
         for (QAction* a : w.menuBar()->actions()) menus << a->text();
-        EXPECT_EQ(menus, QStringList({"&Файл", "&Ход", "&Параметры", "&Справка"}));
+        EXPECT_EQ(menus, QStringList({"&Файл", "&Ход", "&Сеть", "&Параметры", "&Справка"}));
         EXPECT_EQ(control<QAction>(w, "Hint")->shortcut(), QKeySequence("Ctrl+H"));
         QStringList options;
         for (QAction* a : control<QMenu>(w, "Para")->actions()) options << a->text();

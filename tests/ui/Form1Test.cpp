@@ -165,7 +165,7 @@ TEST_F(Form1Test, FunctionKeyTwoStartsANewGame) {
     EXPECT_EQ(shortcut("Sa"), QKeySequence(Qt::Key_F4));
     QStringList captions;
     for (QAction* a : w.menuBar()->actions()) captions << a->text();
-    EXPECT_EQ(captions, (QStringList{"&Файл", "&Ход", "&Параметры", "&Справка"}));
+    EXPECT_EQ(captions, (QStringList{"&Файл", "&Ход", "&Сеть", "&Параметры", "&Справка"}));
 }
 
 // A 200 x 100 picture: red on the left half, blue on the right.

@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 Рейкобой developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The «Сеть» menu and its dialogs as a player meets them, and the addresses they accept.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTcpServer>
+
+#include "DialogAnswers.h"
+#include "NetworkPair.h"
+#include "UiTestSupport.h"
+#include "ui/NetworkAddress.h"
+
+namespace reikoboy::testing {
+
+namespace {
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+}  // namespace
+
+TEST(NetworkDialogs, TheMenuSitsBetweenMovesAndOptions) {
+    Form1 w;
+    auto* menu = w.findChild<QMenu*>("Network");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), "&Сеть");
+    QStringList items;
+    for (QAction* a : menu->actions()) items << (a->isSeparator() ? QStringLiteral("-") : a->objectName() + "=" + a->text());
+    EXPECT_EQ(items, QStringList({"NetCreate=Создать игру...", "NetJoin=Подключиться...", "-",
+                                  "NetChat=Сообщение сопернику...", "NetLeave=Отключиться"}));
+    EXPECT_EQ(w.findChild<QAction*>("NetChat")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+    // Nothing of the network exists until the player asks for it.
+    EXPECT_EQ(w.networkGame(), nullptr);
+    EXPECT_FALSE(w.findChild<QAction*>("NetChat")->isEnabled());
+}
+
+TEST(NetworkDialogs, CreatingShowsTheCodeAndJoiningByTypedAddressConnects) {
+    storeSettings({}, {});
+    Form1 host, joiner;
+    quint16 port = freePort();
+    DialogAnswers answers;
+    answers.then([port](QWidget* w) {
+        ASSERT_EQ(w->objectName(), "NetCreateDialog");
+        EXPECT_EQ(w->findChild<QSpinBox*>("NetPort")->value(), 47323);
+        w->findChild<QLineEdit*>("NetName")->setText(QStringLiteral("Анна"));
+        w->findChild<QComboBox*>("NetColour")->setCurrentIndex(1);  // red
+        w->findChild<QSpinBox*>("NetPort")->setValue(port);
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    host.findChild<QAction*>("NetCreate")->trigger();
+    ASSERT_NE(host.networkGame(), nullptr);
+    EXPECT_EQ(host.networkGame()->port(), port);
+    QRegularExpression waiting(QStringLiteral("^Ждём соперника… код (\\d{6})$"));
+    QRegularExpressionMatch found = waiting.match(host.hint());
+    ASSERT_TRUE(found.hasMatch()) << host.hint().toStdString();
+    QString code = found.captured(1);
+    auto* box = host.findChild<QMessageBox*>("NetCodeBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible() && !box->isModal());
+    EXPECT_TRUE(box->text().contains(code));
+    REIKOBOY_STORE(store);
+    EXPECT_EQ(store.value("Settings/Имя").toString(), "Анна");
+
+    answers.then([port, code](QWidget* w) {
+        ASSERT_EQ(w->objectName(), "NetJoinDialog");
+        auto* games = w->findChild<QListWidget*>("NetGames");
+        ASSERT_EQ(games->count(), 1);
+        EXPECT_EQ(games->item(0)->text(), "Поиск игр в сети недоступен");
+        w->findChild<QLineEdit*>("NetAddress")->setText(QStringLiteral("[::1]:%1").arg(port));
+        w->findChild<QLineEdit*>("NetCode")->setText(code);
+        w->findChild<QLineEdit*>("NetName")->setText(QStringLiteral("Борис"));
+        qobject_cast<QDialog*>(w)->accept();
+    });
+    joiner.findChild<QAction*>("NetJoin")->trigger();
+    ASSERT_TRUE(waitFor([&] { return joiner.hint() == "Ходит Борис"; })) << joiner.hint().toStdString();
+    EXPECT_EQ(joiner.networkGame()->localColour(), kBlue);
+    EXPECT_TRUE(waitFor([&] { return host.hint() == "Ходит Борис (по сети)"; })) << host.hint().toStdString();
+
+    // The host leaves: the joiner is told, and its dialog offers the last address and code again.
+    host.findChild<QAction*>("NetLeave")->trigger();
+    ASSERT_TRUE(waitFor([&] { return joiner.hint() == "Соперник вышел из игры."; })) << joiner.hint().toStdString();
+    answers.then([port, code](QWidget* w) {
+        EXPECT_EQ(w->findChild<QLineEdit*>("NetAddress")->text(), QStringLiteral("[::1]:%1").arg(port));
+        EXPECT_EQ(w->findChild<QLineEdit*>("NetCode")->text(), code);
+        EXPECT_EQ(w->findChild<QLineEdit*>("NetName")->text(), "Борис");
+        qobject_cast<QDialog*>(w)->reject();
+    });
+    joiner.findChild<QAction*>("NetJoin")->trigger();
+    EXPECT_TRUE(waitFor([&] { return answers.allUsed(); }));
+    delete box;
+}
+
+TEST(NetworkDialogs, TypedAddressesWithAndWithoutPorts) {
+    auto parsed = [](const char* text) {
+        std::optional<GameAddress> a = parseGameAddress(QString::fromUtf8(text));
+        return a ? a->host + "|" + QString::number(a->port) : QStringLiteral("refused");
+    };
+    EXPECT_EQ(parsed("127.0.0.1"), "127.0.0.1|47323");
+    EXPECT_EQ(parsed(" 127.0.0.1:5000 "), "127.0.0.1|5000");
+    EXPECT_EQ(parsed("localhost:47324"), "localhost|47324");
+    EXPECT_EQ(parsed("::1"), "::1|47323");
+    EXPECT_EQ(parsed("[::1]:47323"), "::1|47323");
+    EXPECT_EQ(parsed("[fe80::1%eth0]"), "fe80::1%eth0|47323");
+    for (const char* bad : {"", "host:", "host:0", "host:70000", "[::1", "[::1]x", "[127.0.0.1]:5", "a b", "host:port"})
+        EXPECT_EQ(parsed(bad), "refused") << bad;
+    EXPECT_EQ(gameAddressText({"::1", 47323}), "[::1]:47323");
+    EXPECT_EQ(gameAddressText({"example.org", 47323}), "example.org");
+    EXPECT_EQ(gameAddressText({"10.0.0.2", 5000}), "10.0.0.2:5000");
+}
+
+}  // namespace reikoboy::testing
