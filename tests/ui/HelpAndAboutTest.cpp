@@ -151,7 +151,7 @@ TEST_F(HelpAndAboutTest, EveryHelpPageFitsTheWindowShowsItsPicturesAndSaysWhatTh
     QTextBrowser* page = help.browser();
     std::map<QString, std::vector<ShownParagraph>> shown;
     for (const char* name : {"index.htm", "help/rules.htm", "help/drum.htm", "help/menus.htm", "help/computer.htm",
-                             "help/tips.htm"}) {
+                             "help/tips.htm", "help/network.htm"}) {
         page->setSource(QUrl::fromLocalFile(QDir::current().absoluteFilePath(name)));
         QApplication::processEvents();
         ASSERT_FALSE(page->toPlainText().isEmpty()) << name;
