@@ -193,9 +193,10 @@ void Form1::opponentBoardReplaced() {
     net_->boardsSeen = true;
     net_->askedHere = net_->askedThere = false;
     if (again)
-        announce(QStringLiteral("Новая игра: цвета поменялись."));
+        net_->preface = QStringLiteral("Новая игра: цвета поменялись.");
     else if (!first && !net_->game->hosting())
-        announce(QStringLiteral("Соперник открыл сохранённую игру."));
+        net_->preface = QStringLiteral("Соперник открыл сохранённую игру.");
+    if (!net_->preface.isEmpty()) announce(net_->preface);
     sync();
 }
 

@@ -84,12 +84,13 @@ void Form1::announceTurn() {
     int turn = int(s.turnColour);
     if (turn == net_->announcedTurn) return;
     net_->announcedTurn = turn;
-    if (seatOf(turn) == Seat::Here) {
-        announce(QStringLiteral("Ходит %1").arg(net_->localName));
-    } else {
-        QString name = net_->game->opponentName();
-        announce(QStringLiteral("Ходит %1 (по сети)").arg(name.isEmpty() ? QStringLiteral("соперник") : name));
-    }
+    QString name = net_->game->opponentName();
+    QString said = seatOf(turn) == Seat::Here
+                       ? QStringLiteral("Ходит %1").arg(net_->localName)
+                       : QStringLiteral("Ходит %1 (по сети)").arg(name.isEmpty() ? QStringLiteral("соперник") : name);
+    if (!net_->preface.isEmpty()) said = net_->preface + QLatin1Char(' ') + said;
+    net_->preface.clear();
+    announce(said);
 }
 
 bool Form1::networkClick(BoardClick click) {

@@ -38,6 +38,7 @@ struct NetworkSide {
     bool askedThere = false;   // and on the other
     bool boardsSeen = false;   // the joiner has had its first board
     int announcedTurn = -1;
+    QString preface;  // what happened to the board, said again before whose turn it is
     int showMilliseconds = -1;  // for tests: how long the opponent's presses show
 };
 

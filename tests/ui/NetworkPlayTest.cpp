@@ -92,9 +92,11 @@ TEST(NetworkPlay, ANewGameNeedsBothAndSwapsTheColours) {
     EXPECT_EQ(pair.host.networkGame()->localColour(), kRed);
     EXPECT_EQ(pair.host.game().state().chipsOut, 0);
     EXPECT_EQ(savedBytes(pair.host), savedBytes(pair.joiner));
-    EXPECT_TRUE(waitFor([&] { return pair.joiner.hint() == "Ходит Борис"; })) << pair.joiner.hint().toStdString();
+    EXPECT_TRUE(waitFor([&] { return pair.joiner.hint() == "Новая игра: цвета поменялись. Ходит Борис"; }))
+        << pair.joiner.hint().toStdString();
     // Blue moves first: now the joiner, Борис.
-    ASSERT_TRUE(waitFor([&] { return pair.host.hint() == "Ходит Борис (по сети)"; })) << pair.host.hint().toStdString();
+    ASSERT_TRUE(waitFor([&] { return pair.host.hint() == "Новая игра: цвета поменялись. Ходит Борис (по сети)"; }))
+        << pair.host.hint().toStdString();
     EXPECT_EQ(pair.mover(), &pair.joiner);
     // The end-of-game question answered «Да» on both screens is the same agreement.
     playToTheEnd(pair, QMessageBox::Yes);
