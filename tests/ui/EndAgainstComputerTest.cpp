@@ -13,31 +13,6 @@
 namespace reikoboy::testing {
 namespace {
 
-// The whole game but its last click, saved: the side to move ends it with "Command2_3".
-struct NearlyOver {
-    QTemporaryDir folder;
-    QString file = folder.filePath("nearly-over.sav");
-    int mover = kBlue;
-    NearlyOver() {
-        struct : Host {
-            void playSound(Sound) override {}
-            bool askEndOfGame(const std::string&) override { return false; }
-        } host;
-        Game game(host);
-        game.formLoad("", "0");
-        QStringList moves = QString::fromLatin1(kWholeGame).split(QStringLiteral("; "));
-        moves.removeLast();
-        for (const QString& move : moves) {
-            QStringList c = move.mid(7).split(' ');
-            game.click(static_cast<Button>(c[0].toInt() - 1), c[1].toInt());
-            game.finishAnimation();
-        }
-        mover = game.state().turnColour;
-        QFile out(file);
-        if (out.open(QIODevice::WriteOnly)) out.write(QByteArray::fromStdString(writeSavedGame(game.state())));
-    }
-};
-
 QString lastQuestion(const QString& opponent) {
     NearlyOver game;
     storeSettings({}, {});

@@ -98,26 +98,8 @@ TEST(ResultsTest, GivingUpEndsTheGameAsALossAndTheStatisticsOutliveARestart) {
 TEST(ResultsTest, AWinAgainstTheComputerCountsForItsLevelWithItsMargin) {
     storeSettings({}, {});
     resetStatistics();
-    // The whole game but its last click, which blue makes to win 140 : 100.
-    struct : Host {
-        void playSound(Sound) override {}
-        bool askEndOfGame(const std::string&) override { return false; }
-    } host;
-    Game game(host);
-    game.formLoad("", "0");
-    QStringList moves = QString::fromLatin1(kWholeGame).split("; ");
-    const QString last = moves.takeLast();
-    for (const QString& move : moves) {
-        QStringList c = move.mid(7).split(' ');
-        game.click(static_cast<Button>(c[0].toInt() - 1), c[1].toInt());
-        game.finishAnimation();
-    }
-    ASSERT_EQ(int(game.state().turnColour), kBlue);
-    QTemporaryDir folder;
-    QFile file(folder.filePath("nearly-over.sav"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(writeSavedGame(game.state())));
-    file.close();
+    NearlyOver game;  // blue makes the last click and wins 140 : 100
+    ASSERT_EQ(game.mover, kBlue);
     {
         REIKOBOY_STORE(s);
         s.setValue("Settings/Соперник", "1");  // the computer plays red
@@ -126,10 +108,10 @@ TEST(ResultsTest, AWinAgainstTheComputerCountsForItsLevelWithItsMargin) {
     Form1 w;
     w.show();
     DialogAnswers answers;
-    answers.then(chooseFile(file.fileName()));
+    answers.then(chooseFile(game.file));
     answers.then(press(QMessageBox::No));
     trigger(w, "Op");
-    click(w, QString(last).replace(' ', '_'));
+    click(w, "Command2_3");
     settle(w);
     EXPECT_EQ(answers.seen.value(1), "Рейкобой: Вы выиграли 140 : 100!\nХотите сыграть ещё?");
     EXPECT_EQ(readStatistics()[int(ResultRow::Master)], (Tally{1, 0, 0, 40}));
