@@ -136,7 +136,7 @@ private:
     void startNetwork();
     void endNetworkGame(const QString& said = {});
     void opponentBoardReplaced();
-    void opponentLeft(int cause);
+    void opponentLeft(int cause, const QString& reason);
     void leaveNetworkOnClose();
     // The seats on the board (Form1Seats.cpp): whose presses count and show, and the hooks
     // through which a network game changes the window's commands.

@@ -178,7 +178,7 @@ void Form1::startNetwork() {
         if (!net_->askedHere) announce(QStringLiteral("Соперник предлагает новую игру (Файл → Новая игра)."));
     });
     connect(game, &net::NetworkGame::opponentLeft, this,
-            [this](net::CloseCause cause, const QString&) { opponentLeft(static_cast<int>(cause)); });
+            [this](net::CloseCause cause, const QString& reason) { opponentLeft(static_cast<int>(cause), reason); });
     connect(game, &net::NetworkGame::changed, this, [this] { sync(); });
 }
 
@@ -200,17 +200,29 @@ void Form1::opponentBoardReplaced() {
     sync();
 }
 
-void Form1::opponentLeft(int cause) {
+void Form1::opponentLeft(int cause, const QString& reason) {
     net_->seat->stop();
     net_->askedHere = net_->askedThere = false;
     switch (static_cast<net::CloseCause>(cause)) {
         case net::CloseCause::LeftHere: break;
         case net::CloseCause::PeerLeft: announce(QStringLiteral("Соперник вышел из игры.")); break;
         case net::CloseCause::Refused:
-            announce(net_->game->hosting() ? QStringLiteral("Соперник не допущен.")
-                                           : QStringLiteral("Соперник не принял: проверьте код."));
+            if (net_->game->hosting())
+                announce(QStringLiteral("Соперник не допущен."));
+            else if (reason == QLatin1String("busy"))
+                announce(QStringLiteral("У соперника уже идёт игра."));
+            else if (reason == QLatin1String("version"))
+                announce(QStringLiteral("У соперника другая версия игры."));
+            else
+                announce(QStringLiteral("Неверный код игры."));
             break;
-        default: announce(QStringLiteral("Связь с соперником потеряна.")); break;
+        default:
+            // A joiner that never got in could not connect; anyone else lost the opponent.
+            if (!net_->game->hosting() && !net_->connected)
+                announce(QStringLiteral("Не удалось подключиться к %1.").arg(net_->lastAddress));
+            else
+                announce(QStringLiteral("Связь с соперником потеряна."));
+            break;
     }
     net_->connected = false;
     net_->announcedTurn = -1;

@@ -101,6 +101,21 @@ TEST(NetworkDialogs, CreatingShowsTheCodeAndJoiningByTypedAddressConnects) {
     delete box;
 }
 
+TEST(NetworkDialogs, AWrongCodeOrNobodyListeningIsSaid) {
+    storeSettings({}, {});
+    NetworkPair pair;
+    ASSERT_TRUE(pair.host.hostNetworkGame(QStringLiteral("Анна"), kBlue, 0, pair.code));
+    pair.joiner.joinNetworkGame(QStringLiteral("127.0.0.1"), pair.host.networkGame()->port(), QStringLiteral("000000"),
+                                QStringLiteral("Борис"));
+    EXPECT_TRUE(waitFor([&] { return pair.joiner.hint() == "Неверный код игры."; })) << pair.joiner.hint().toStdString();
+    EXPECT_EQ(savedBytes(pair.joiner), savedBytes(pair.host));  // nothing of the host's came
+    quint16 nobody = freePort();
+    pair.joiner.joinNetworkGame(QStringLiteral("127.0.0.1"), nobody, pair.code, QStringLiteral("Борис"));
+    QString expected = QStringLiteral("Не удалось подключиться к 127.0.0.1:%1.").arg(nobody);
+    EXPECT_TRUE(waitFor([&] { return pair.joiner.hint() == expected; })) << pair.joiner.hint().toStdString();
+    EXPECT_FALSE(control<QAbstractButton>(pair.joiner, "Command1_3")->isVisible());
+}
+
 TEST(NetworkDialogs, TypedAddressesWithAndWithoutPorts) {
     auto parsed = [](const char* text) {
         std::optional<GameAddress> a = parseGameAddress(QString::fromUtf8(text));
