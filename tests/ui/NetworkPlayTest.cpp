@@ -14,6 +14,7 @@
 #include "NetworkPair.h"
 #include "UiTestSupport.h"
 #include "WholeGame.h"
+#include "persist/Statistics.h"
 #include "ui/ChatWindow.h"
 
 namespace reikoboy::testing {
@@ -44,6 +45,7 @@ TEST(NetworkPlay, AWholeGameOverIPv4AndIPv6EndsTheSameOnBothScreens) {
     for (const char* address : {"127.0.0.1", "::1"}) {
         SCOPED_TRACE(address);
         storeSettings({}, {});
+        resetStatistics();
         NetworkPair pair;
         ASSERT_TRUE(pair.connect(QString::fromLatin1(address)));
         EXPECT_EQ(pair.host.seatOf(kBlue), Seat::Here);
@@ -66,6 +68,9 @@ TEST(NetworkPlay, AWholeGameOverIPv4AndIPv6EndsTheSameOnBothScreens) {
         EXPECT_EQ(pair.host.game().state().blueScore, 140);
         EXPECT_EQ(pair.joiner.game().state().redScore, 100);
         EXPECT_EQ(savedBytes(pair.host), savedBytes(pair.joiner));
+        // Each screen counts its own result among the network games: a win by 40 and a loss.
+        Tally network = readStatistics()[static_cast<int>(ResultRow::Network)];
+        EXPECT_EQ(network, (Tally{1, 1, 0, 40}));
         for (Form1* w : {&pair.host, &pair.joiner}) {
             EXPECT_FALSE(action(*w, "Undo")->isEnabled());
             EXPECT_EQ(action(*w, "Undo")->statusTip(), "В сетевой игре ход не отменить.");
