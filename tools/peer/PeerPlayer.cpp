@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "ai/ComputerPlayer.h"
+#include "ai/GameMemory.h"
 #include "net/RestBoard.h"
 #include "persist/SavedGame.h"
 
@@ -29,8 +30,9 @@ std::string describe(net::CloseCause cause, const QString& reason) {
 
 }  // namespace
 
-PeerPlayer::PeerPlayer(net::NetworkGame& network, Game& game, ai::Level level, int waitSeconds)
-    : network_(network), game_(game), level_(level), waitMs_(waitSeconds * 1000) {
+PeerPlayer::PeerPlayer(net::NetworkGame& network, Game& game, const History& history, ai::Level level,
+                       int waitSeconds)
+    : network_(network), game_(game), history_(history), level_(level), waitMs_(waitSeconds * 1000) {
     waiting_.setSingleShot(true);
     goodbye_.setSingleShot(true);
     connect(&waiting_, &QTimer::timeout, this,
@@ -70,7 +72,9 @@ void PeerPlayer::step() {
     for (int turn = 0; turn < 1000 && !over_; ++turn) {
         settleBoard();
         if (finishIfOver() || !network_.localMayMove()) return;
-        for (const ai::Click& click : ai::chooseTurn(game_.state(), level_)) {
+        ai::GameMemory memory(history_.boards(game_.state()));
+        memory.add(game_.state());
+        for (const ai::Click& click : ai::chooseTurn(game_.state(), level_, memory)) {
             if (!network_.localClick({click.button, click.index})) break;
             settleBoard();
         }

@@ -16,7 +16,8 @@ namespace reikoboy::peer {
 class PeerPlayer : public QObject {
     Q_OBJECT
 public:
-    PeerPlayer(net::NetworkGame& network, Game& game, ai::Level level, int waitSeconds);
+    // `history` holds the boards of the game so far, which keep the computer from going round.
+    PeerPlayer(net::NetworkGame& network, Game& game, const History& history, ai::Level level, int waitSeconds);
 
 signals:
     void done(int exitCode);
@@ -31,6 +32,7 @@ private:
 
     net::NetworkGame& network_;
     Game& game_;
+    const History& history_;
     ai::Level level_;
     int waitMs_;
     QTimer waiting_;    // host: no opponent for this long ends the program

@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
         network.join(QString::fromStdString(options->address), static_cast<quint16>(options->port), options->code,
                      options->name);
     }
-    peer::PeerPlayer player(network, game, options->level, options->waitSeconds);
+    peer::PeerPlayer player(network, game, history, options->level, options->waitSeconds);
     QObject::connect(&player, &peer::PeerPlayer::done, &app, [](int code) { QCoreApplication::exit(code); });
     return app.exec();
 }
