@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QVariant>
 #include <QStandardPaths>
 
 namespace reikoboy {
@@ -93,49 +94,37 @@ void writeComputerSettings(const QString& opponent, const QString& strength) {
     settings.sync();
 }
 
-QString readScale() {
+namespace {
+
+// One value beside the options; nothing when the store is not one of ours.
+QVariant storedValue(const QString& key) {
     if (storeFile() != StoreFile::Usable) return {};
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
-    return settings.value(kScaleKey).toString();
+    return settings.value(key);
 }
 
-void writeScale(const QString& percent) {
+// An empty value removes the key, so that a store without the choice reads as before.
+void storeValue(const QString& key, const QVariant& value, bool empty) {
     if (storeFile() != StoreFile::Usable) return;
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
-    if (percent.isEmpty())
-        settings.remove(kScaleKey);
+    if (empty)
+        settings.remove(key);
     else
-        settings.setValue(kScaleKey, percent);
+        settings.setValue(key, value);
     settings.sync();
 }
 
-QString readPlayerName() {
-    if (storeFile() != StoreFile::Usable) return {};
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
-    return settings.value(kPlayerNameKey).toString().left(32);
-}
+}  // namespace
 
-void writePlayerName(const QString& name) {
-    if (storeFile() != StoreFile::Usable) return;
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
-    settings.setValue(kPlayerNameKey, name);
-    settings.sync();
-}
+QString readScale() { return storedValue(kScaleKey).toString(); }
+void writeScale(const QString& percent) { storeValue(kScaleKey, percent, percent.isEmpty()); }
 
-QStringList answeredUndeletableGames() {
-    if (storeFile() != StoreFile::Usable) return {};
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
-    return settings.value(kUndeletableKey).toStringList();
-}
+QString readPlayerName() { return storedValue(kPlayerNameKey).toString().left(32); }
+void writePlayerName(const QString& name) { storeValue(kPlayerNameKey, name, false); }
 
+QStringList answeredUndeletableGames() { return storedValue(kUndeletableKey).toStringList(); }
 void rememberAnsweredUndeletableGames(const QStringList& fingerprints) {
-    if (storeFile() != StoreFile::Usable) return;
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kApplication, kApplication);
-    if (fingerprints.isEmpty())
-        settings.remove(kUndeletableKey);
-    else
-        settings.setValue(kUndeletableKey, fingerprints);
-    settings.sync();
+    storeValue(kUndeletableKey, fingerprints, fingerprints.isEmpty());
 }
 
 }  // namespace reikoboy
