@@ -6,6 +6,7 @@
 #include <QTcpSocket>
 #include <algorithm>
 #include <chrono>
+#include <limits>
 
 namespace reikoboy::net {
 
@@ -75,16 +76,7 @@ void Connection::deliverEvents() {
 void Connection::flush() {
     if (finished_) return;
     bool connected = socket_->state() == QAbstractSocket::ConnectedState;
-    if (connected) {
-        std::vector<std::string> lines = session_.takeOutgoing(steadyNow());
-        QByteArray bytes;
-        for (const std::string& line : lines) {
-            if (trace) trace(true, line);
-            bytes.append(line.data(), static_cast<qsizetype>(line.size()));
-            bytes.append('\n');
-        }
-        if (!bytes.isEmpty()) socket_->write(bytes);
-    }
+    if (connected) write(session_.takeOutgoing(steadyNow()));
     if (session_.closed() && connected && session_.hasOutgoing()) {
         armTimer();  // the last lines leave at their pace, then the connection closes
         return;
@@ -97,6 +89,25 @@ void Connection::flush() {
         return;
     }
     if (connected) armTimer();
+}
+
+void Connection::write(const std::vector<std::string>& lines) {
+    QByteArray bytes;
+    for (const std::string& line : lines) {
+        if (trace) trace(true, line);
+        bytes.append(line.data(), static_cast<qsizetype>(line.size()));
+        bytes.append('\n');
+    }
+    if (!bytes.isEmpty()) socket_->write(bytes);
+}
+
+void Connection::sendLastLines(int ms) {
+    if (finished_ || socket_->state() != QAbstractSocket::ConnectedState) return;
+    // No pacing now: these are the last lines this connection will ever send.
+    write(session_.takeOutgoing(std::numeric_limits<Millis>::max() / 2));
+    auto started = steadyNow();
+    while (socket_->bytesToWrite() > 0 && steadyNow() - started < ms)
+        if (!socket_->waitForBytesWritten(static_cast<int>(ms - (steadyNow() - started)))) break;
 }
 
 void Connection::armTimer() {

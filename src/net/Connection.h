@@ -39,6 +39,9 @@ public:
     // Sends what the session has queued; closes once the session is closed. Call it after
     // acting on the session from outside an event.
     void flush();
+    // At the program's end: the lines still queued (BYE among them) are written and given up
+    // to `ms` milliseconds to leave, so that the peer hears why the game ended.
+    void sendLastLines(int ms);
 
     // Every line sent (true) and received (false), e.g. for --trace.
     std::function<void(bool sent, const std::string& line)> trace;
@@ -54,6 +57,7 @@ private:
     void deliverEvents();
     void socketGone();
     void armTimer();
+    void write(const std::vector<std::string>& lines);
 
     QTcpSocket* socket_;
     Session session_;

@@ -15,7 +15,9 @@ NetworkGame::NetworkGame(Game& game, History& history, QObject* parent)
 
 NetworkGame::~NetworkGame() {
     match_.reset();
-    if (connection_) connection_->disconnect(this);
+    if (!connection_) return;
+    connection_->disconnect(this);
+    connection_->sendLastLines(kLastLinesMs);
 }
 
 void NetworkGame::setTiming(Timing timing) {
@@ -111,6 +113,7 @@ void NetworkGame::dropConnection() {
     if (connection_) connection_->disconnect(this);
     connection_ = nullptr;
     opponentName_.clear();
+    emit connectionClosed();
 }
 
 void NetworkGame::flush() {

@@ -60,6 +60,8 @@ public:
     void setTrace(std::function<void(bool sent, const std::string& line)> trace) { trace_ = std::move(trace); }
 
     static constexpr int kConnectTimeoutMs = 10000;
+    // How long a closing program waits for its last lines (a window closed, a peer done).
+    static constexpr int kLastLinesMs = 1000;
 
 signals:
     void opponentJoined(const QString& name);
@@ -71,6 +73,9 @@ signals:
     // ERROR or REFUSED, or a socket's error text.
     void opponentLeft(reikoboy::net::CloseCause cause, const QString& reason);
     void changed();
+    // The connection is closed for good (after the last line was written, or given up on):
+    // only now may a program that left end without cutting its own BYE short.
+    void connectionClosed();
 
 private:
     void takeConnection(Connection* connection, const QString& name);

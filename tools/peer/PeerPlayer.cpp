@@ -41,6 +41,9 @@ PeerPlayer::PeerPlayer(net::NetworkGame& network, Game& game, const History& his
     connect(&network_, &net::NetworkGame::changed, this, &PeerPlayer::scheduleStep);
     connect(&network_, &net::NetworkGame::opponentJoined, &waiting_, &QTimer::stop);
     connect(&network_, &net::NetworkGame::opponentLeft, this, &PeerPlayer::opponentLeft);
+    connect(&network_, &net::NetworkGame::connectionClosed, this, [this] {
+        if (over_) emit done(0);
+    });
     if (network_.hosting()) waiting_.start(waitMs_);
     scheduleStep();
 }
@@ -95,7 +98,7 @@ bool PeerPlayer::finishIfOver() {
         return true;
     }
     network_.leave();
-    goodbye_.start(2000);
+    goodbye_.start(3000);  // the connection gives up on its own after two seconds
     if (!network_.hasOpponent()) emit done(0);
     return true;
 }
@@ -103,7 +106,9 @@ bool PeerPlayer::finishIfOver() {
 void PeerPlayer::opponentLeft(net::CloseCause cause, const QString& reason) {
     step();  // what came before the end is played first
     if (over_ || finishIfOver()) {
-        emit done(0);
+        // Our BYE may still be on its way: the end comes with connectionClosed(), or the
+        // goodbye timer.
+        if (!network_.hasOpponent()) emit done(0);
         return;
     }
     if (network_.hosting()) {  // the host keeps its board and listens on
