@@ -7,11 +7,11 @@
 #include <QTranslator>
 #include <unistd.h>
 
-#include "ui/FirstFrame.h"
-#include "ui/Form1.h"
-#include "ui/LeanStyle.h"
-#include "ui/SessionSignals.h"
-#include "ui/WindowScale.h"
+#include "ui/start/FirstFrame.h"
+#include "ui/start/LeanStyle.h"
+#include "ui/start/SessionSignals.h"
+#include "ui/start/WindowScale.h"
+#include "ui/window/Form1.h"
 
 int main(int argc, char** argv) {
     reikoboy::applyStoredScale();

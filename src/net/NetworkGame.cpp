@@ -9,7 +9,7 @@
 namespace reikoboy::net {
 
 NetworkGame::NetworkGame(Game& game, History& history, QObject* parent)
-    : QObject(parent), game_(game), history_(history) {
+    : NetworkPlay(parent), game_(game), history_(history) {
     connectTimeout_.setSingleShot(true);
 }
 

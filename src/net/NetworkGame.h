@@ -22,60 +22,42 @@
 #include "Connection.h"
 #include "GameHost.h"
 #include "Match.h"
+#include "NetworkPlay.h"
 
 namespace reikoboy::net {
 
-class NetworkGame : public QObject {
+class NetworkGame : public NetworkPlay {
     Q_OBJECT
 public:
     NetworkGame(Game& game, History& history, QObject* parent = nullptr);
     ~NetworkGame() override;
 
-    // Host: listens on every interface (port 0: any free one) for a joiner with `code`.
-    // False when the port cannot be had (errorString() says why).
-    bool host(quint16 port, const std::string& code, const std::string& name, int colour);
-    // Joiner: connects to `address` (a name or an IPv4 or IPv6 address); opponentJoined() or
-    // opponentLeft() follows.
-    void join(const QString& address, quint16 port, const std::string& code, const std::string& name);
+    bool host(quint16 port, const std::string& code, const std::string& name, int colour) override;
+    void join(const QString& address, quint16 port, const std::string& code, const std::string& name) override;
 
-    bool hosting() const { return host_ != nullptr; }
-    quint16 port() const { return host_ ? host_->port() : 0; }
-    QString errorString() const { return error_; }
-    bool hasOpponent() const { return match_ != nullptr; }
-    QString opponentName() const { return opponentName_; }
-    int localColour() const { return match_ ? match_->localColour() : colour_; }
-    const Match* match() const { return match_.get(); }
+    bool hosting() const override { return host_ != nullptr; }
+    quint16 port() const override { return host_ ? host_->port() : 0; }
+    QString errorString() const override { return error_; }
+    bool hasOpponent() const override { return match_ != nullptr; }
+    QString opponentName() const override { return opponentName_; }
+    int localColour() const override { return match_ ? match_->localColour() : colour_; }
+    const Match* match() const override { return match_.get(); }
 
-    bool localMayMove() const { return match_ && match_->localMayMove(); }
-    bool localClick(BoardClick click);
-    void boardAtRest();
-    void boardChanged();
-    bool sendChat(const QString& text);
-    void askAgain();
-    // BYE to the opponent; a host stops listening.
-    void leave();
+    bool localMayMove() const override { return match_ && match_->localMayMove(); }
+    bool localClick(BoardClick click) override;
+    void boardAtRest() override;
+    void boardChanged() override;
+    bool sendChat(const QString& text) override;
+    void askAgain() override;
+    void leave() override;
 
     // For tests: a quicker heartbeat; and every line sent and received.
-    void setTiming(Timing timing);
+    void setTiming(Timing timing) override;
     void setTrace(std::function<void(bool sent, const std::string& line)> trace) { trace_ = std::move(trace); }
 
     static constexpr int kConnectTimeoutMs = 10000;
     // How long a closing program waits for its last lines (a window closed, a peer done).
     static constexpr int kLastLinesMs = 1000;
-
-signals:
-    void opponentJoined(const QString& name);
-    void boardReplaced();
-    void remoteClicked(reikoboy::BoardClick click);
-    void chatReceived(const QString& text);
-    void againAsked();
-    // The opponent's connection is over (a host listens on); `reason` is the one word of an
-    // ERROR or REFUSED, or a socket's error text.
-    void opponentLeft(reikoboy::net::CloseCause cause, const QString& reason);
-    void changed();
-    // The connection is closed for good (after the last line was written, or given up on):
-    // only now may a program that left end without cutting its own BYE short.
-    void connectionClosed();
 
 private:
     void takeConnection(Connection* connection, const QString& name);

@@ -4,12 +4,12 @@
 #include <cstring>
 #include <sstream>
 
-#include "SavedGame.h"
 #include "RegularFile.h"
+#include "SavedGame.h"
 #include "SavedGameCheck.h"
 #include "SavedGameLayout.h"
-#include "game/ResumeAnimation.h"
 #include "game/NumberText.h"
+#include "game/ResumeAnimation.h"
 
 namespace reikoboy {
 

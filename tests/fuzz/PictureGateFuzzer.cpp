@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "metafile/MetafileKind.h"
-#include "ui/PictureFile.h"
-#include "ui/PictureGate.h"
+#include "ui/pictures/PictureFile.h"
+#include "ui/pictures/PictureGate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace reikoboy;

@@ -10,7 +10,7 @@ mkdir -p "$work/pictures"
 # shellcheck disable=SC2046
 clang++ -std=c++20 -O1 -g -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
     -DREIKOBOY_HELPER_FROM_BIN='"."' -I"$src/src" \
-    "$src/tests/fuzz/PictureGateFuzzer.cpp" "$src/src/ui/PictureGate.cpp" "$src/src/ui/PictureFile.cpp" \
+    "$src/tests/fuzz/PictureGateFuzzer.cpp" "$src/src/ui/pictures/PictureGate.cpp" "$src/src/ui/pictures/PictureFile.cpp" \
     "$src/src/persist/RegularFile.cpp" \
     $(pkg-config --cflags --libs Qt6Gui) -o "$work/picturegate_fuzzer"
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="*=false"

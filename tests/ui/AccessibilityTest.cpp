@@ -11,8 +11,8 @@
 #include <QPushButton>
 #include <set>
 
-#include "ui/BoardAnnouncer.h"
-#include "ui/BoardNames.h"
+#include "ui/board/BoardAnnouncer.h"
+#include "ui/board/BoardNames.h"
 
 #include "UiTestSupport.h"
 

@@ -4,10 +4,10 @@
 // each face, decoded late, is still the right picture, pixel for pixel the drawing's PNG.
 #include <QDir>
 
-#include "ui/PictureButton.h"
-#include "ui/PictureControl.h"
-#include "ui/Pictures.h"
 #include "UiTestSupport.h"
+#include "ui/board/PictureButton.h"
+#include "ui/board/PictureControl.h"
+#include "ui/pictures/Pictures.h"
 
 namespace reikoboy::testing {
 namespace {

@@ -17,9 +17,9 @@
 #include "ai/ComputerPlayer.h"
 #include "ai/TurnText.h"
 #include "persist/SavedGame.h"
-#include "ui/ComputerTurn.h"
-#include "ui/MoveHint.h"
-#include "ui/PictureButton.h"
+#include "ui/board/MoveHint.h"
+#include "ui/board/PictureButton.h"
+#include "ui/seats/ComputerTurn.h"
 
 namespace reikoboy::testing {
 namespace {

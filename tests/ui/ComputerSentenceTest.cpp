@@ -12,8 +12,8 @@
 #include "DialogAnswers.h"
 #include "UiTestSupport.h"
 #include "ai/TurnText.h"
-#include "ui/ComputerTurn.h"
-#include "ui/GameRecordWindow.h"
+#include "ui/seats/ComputerTurn.h"
+#include "ui/windows/GameRecordWindow.h"
 
 namespace reikoboy::testing {
 namespace {

@@ -23,8 +23,8 @@
 #include "UiTestSupport.h"
 #include <unistd.h>
 #include "persist/SavedGame.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ui/windows/Form2.h"
+#include "ui/windows/Form3.h"
 
 namespace reikoboy::testing {
 namespace {

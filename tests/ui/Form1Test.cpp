@@ -19,8 +19,8 @@
 #include "MetafileSamples.h"
 #include "UiTestSupport.h"
 #include "sound/SoundPlayer.h"
-#include "ui/BoardSurface.h"
-#include "ui/PictureButton.h"
+#include "ui/board/BoardSurface.h"
+#include "ui/board/PictureButton.h"
 
 namespace reikoboy::testing {
 namespace {

@@ -20,8 +20,8 @@
 #include <map>
 
 #include "UiTestSupport.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
+#include "ui/windows/Form2.h"
+#include "ui/windows/Form3.h"
 
 namespace reikoboy::testing {
 namespace {

@@ -19,9 +19,9 @@
 #include "MetafileSamples.h"
 #include "UiTestSupport.h"
 #include "persist/Settings.h"
-#include "ui/Form2.h"
-#include "ui/PictureFile.h"
-#include "ui/PictureGate.h"
+#include "ui/pictures/PictureFile.h"
+#include "ui/pictures/PictureGate.h"
+#include "ui/windows/Form2.h"
 
 namespace reikoboy::testing {
 namespace {

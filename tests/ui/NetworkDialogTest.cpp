@@ -16,7 +16,9 @@
 #include "DialogAnswers.h"
 #include "NetworkPair.h"
 #include "UiTestSupport.h"
-#include "ui/NetworkAddress.h"
+#include "net/NetworkModule.h"
+#include "ui/windows/NetworkAddress.h"
+#include "ui/windows/NetworkDialogs.h"
 
 namespace reikoboy::testing {
 
@@ -74,9 +76,10 @@ TEST(NetworkDialogs, CreatingShowsTheCodeAndJoiningByTypedAddressConnects) {
 
     answers.then([port, code](QWidget* w) {
         ASSERT_EQ(w->objectName(), "NetJoinDialog");
+        // No avahi-daemon here: the list says so once the search has found that out.
         auto* games = w->findChild<QListWidget*>("NetGames");
-        ASSERT_EQ(games->count(), 1);
-        EXPECT_EQ(games->item(0)->text(), "Поиск игр в сети недоступен");
+        EXPECT_TRUE(waitFor([games] { return games->count() == 1 && games->item(0)->text() == "Поиск игр в сети недоступен"; }))
+            << games->item(0)->text().toStdString();
         w->findChild<QLineEdit*>("NetAddress")->setText(QStringLiteral("[::1]:%1").arg(port));
         w->findChild<QLineEdit*>("NetCode")->setText(code);
         w->findChild<QLineEdit*>("NetName")->setText(QStringLiteral("Борис"));
@@ -132,6 +135,59 @@ TEST(NetworkDialogs, TypedAddressesWithAndWithoutPorts) {
     EXPECT_EQ(gameAddressText({"::1", 47323}), "[::1]:47323");
     EXPECT_EQ(gameAddressText({"example.org", 47323}), "example.org");
     EXPECT_EQ(gameAddressText({"10.0.0.2", 5000}), "10.0.0.2:5000");
+}
+
+namespace {
+
+struct FakeFinder : net::GameFinder {
+    bool stillConnecting = true, up = false;
+    QList<net::FoundGame> found;
+    bool connecting() const override { return stillConnecting; }
+    bool available() const override { return up; }
+    QString unavailableReason() const override { return up ? QString() : QStringLiteral("avahi-daemon не запущен"); }
+    QList<net::FoundGame> games() const override { return found; }
+};
+
+QStringList lines(QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    return texts;
+}
+
+}  // namespace
+
+// What the list of games on the local network shows as the search goes on, and that choosing
+// a game fills in its address; names from the network are shown as they are, never as markup.
+TEST(NetworkDialogs, GamesFoundOnTheLocalNetworkAreListedAndChosen) {
+    JoinGameDialog dialog(QStringLiteral("Борис"), {}, {}, nullptr);
+    auto* games = dialog.findChild<QListWidget*>("NetGames");
+    auto* address = dialog.findChild<QLineEdit*>("NetAddress");
+    EXPECT_EQ(lines(games), QStringList{"Поиск игр в сети недоступен"});
+    FakeFinder finder;
+    dialog.showGames(&finder);
+    EXPECT_EQ(lines(games), QStringList{"Ищем игры в сети…"});
+    finder.stillConnecting = false;
+    finder.up = true;
+    dialog.showGames(&finder);
+    EXPECT_EQ(lines(games), QStringList{"Игр в сети пока нет"});
+    finder.found = {{"k1", "<b>Анна</b>", "anna-pc", "192.168.1.5", 47323, false},
+                    {"k2", "Вера", "vera-pc", "fe80::1%eth0", 47400, false}};
+    dialog.showGames(&finder);
+    EXPECT_EQ(lines(games), QStringList({"<b>Анна</b> — anna-pc (192.168.1.5)", "Вера — vera-pc ([fe80::1%eth0]:47400)"}));
+    games->setCurrentRow(1);
+    EXPECT_EQ(address->text(), "[fe80::1%eth0]:47400");
+    ASSERT_TRUE(parseGameAddress(address->text()).has_value());
+    // A game found later keeps the choice where it was.
+    finder.found.prepend({"k0", "Алла", "alla-pc", "10.0.0.2", 47323, false});
+    dialog.showGames(&finder);
+    ASSERT_NE(games->currentItem(), nullptr);
+    EXPECT_EQ(games->currentItem()->text(), "Вера — vera-pc ([fe80::1%eth0]:47400)");
+    // The daemon goes away: the list says so, with the reason beside it.
+    finder.up = false;
+    dialog.showGames(&finder);
+    EXPECT_EQ(lines(games), QStringList{"Поиск игр в сети недоступен"});
+    EXPECT_EQ(games->item(0)->toolTip(), "avahi-daemon не запущен");
+    EXPECT_EQ(address->text(), "[fe80::1%eth0]:47400");
 }
 
 }  // namespace reikoboy::testing

@@ -12,9 +12,9 @@
 #include <functional>
 
 #include "game/Board.h"
-#include "net/NetworkGame.h"
+#include "net/NetworkPlay.h"
 #include "persist/SavedGame.h"
-#include "ui/Form1.h"
+#include "ui/window/Form1.h"
 
 namespace reikoboy::testing {
 

@@ -15,7 +15,7 @@
 #include "UiTestSupport.h"
 #include "WholeGame.h"
 #include "persist/Statistics.h"
-#include "ui/ChatWindow.h"
+#include "ui/windows/ChatWindow.h"
 
 namespace reikoboy::testing {
 

@@ -13,7 +13,7 @@
 #include "WholeGame.h"
 #include "persist/SavedGame.h"
 #include "persist/Statistics.h"
-#include "ui/GameRecordWindow.h"
+#include "ui/windows/GameRecordWindow.h"
 
 namespace reikoboy::testing {
 namespace {

@@ -17,9 +17,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/Form1.h"
-#include "ui/SessionSignals.h"
-#include "ui/WindowScale.h"
+#include "ui/start/SessionSignals.h"
+#include "ui/start/WindowScale.h"
+#include "ui/window/Form1.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "ui/BoardSurface.h"
-#include "ui/Form1.h"
+#include "ui/board/BoardSurface.h"
+#include "ui/window/Form1.h"
 
 namespace reikoboy::testing {
 

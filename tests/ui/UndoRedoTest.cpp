@@ -9,7 +9,7 @@
 #include "DialogAnswers.h"
 #include "UiTestSupport.h"
 #include "persist/SavedGame.h"
-#include "ui/ComputerTurn.h"
+#include "ui/seats/ComputerTurn.h"
 
 namespace reikoboy::testing {
 namespace {
