@@ -63,6 +63,7 @@ void Match::openBoard(const std::string& text) {
 
 void Match::forgetTurns() {
     pending_.clear();
+    shown_.reset();
     localUnsettled_ = remoteUnsettled_ = awaitingCheck_ = false;
 }
 
@@ -112,12 +113,27 @@ bool Match::playPending() {
     }
     const GameState& s = game_.state();
     bool theirTurn = agreed_ && !awaitingCheck_ && s.turnColour == remoteColour() && !gameOver();
-    if (!theirTurn || !game_.offers(next.click.button, next.click.index) ||
-        !history_.click(game_, next.click))
-        return cutOff(reason::kNotOffered);
+    if (!theirTurn || !game_.offers(next.click.button, next.click.index)) return cutOff(reason::kNotOffered);
+    if (onRemoteShow && !session_.closed()) {
+        shown_ = next.click;
+        onRemoteShow(next.click);
+        return false;  // the board waits for the show
+    }
+    return playRemote(next.click);
+}
+
+bool Match::playRemote(BoardClick click) {
+    if (!history_.click(game_, click)) return cutOff(reason::kNotOffered);
     remoteUnsettled_ = true;
-    if (onRemoteClick) onRemoteClick(next.click);
+    if (onRemoteClick) onRemoteClick(click);
     return true;
+}
+
+void Match::playShownClick() {
+    if (!shown_) return;
+    BoardClick click = *shown_;
+    shown_.reset();
+    if (playRemote(click)) pump();
 }
 
 bool Match::cutOff(const char* reason) {

@@ -17,6 +17,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "RestBoard.h"
@@ -47,6 +48,11 @@ public:
 
     // Called after each of the peer's clicks was played (its animation may still run).
     std::function<void(BoardClick)> onRemoteClick;
+    // When set, each of the peer's clicks is first handed to it, checked but not yet played,
+    // and waits for playShownClick(): a window shows the opponent's press before it plays, as
+    // it does the computer's. Once the session is closed, clicks are played without showing.
+    std::function<void(BoardClick)> onRemoteShow;
+    void playShownClick();
     // Called when a received board was opened (joiner) or a new game started (host).
     std::function<void()> onBoardReplaced;
 
@@ -56,10 +62,11 @@ private:
         BoardClick click;
         std::string hash;
     };
-    bool atRest() const { return !game_.state().animating(); }
+    bool atRest() const { return !game_.state().animating() && !shown_; }
     std::string hash() const { return hasher_(restBytes(game_.state())); }
     void settleClicks();
     bool playPending();
+    bool playRemote(BoardClick click);
     bool cutOff(const char* reason);  // always false
     void openBoard(const std::string& text);
     void forgetTurns();
@@ -76,6 +83,7 @@ private:
     bool remoteUnsettled_ = false;   // the peer's click is being played
     bool awaitingCheck_ = false;     // the peer passed the turn; its CHECK comes next
     std::deque<Pending> pending_;    // the peer's clicks and checks, in order
+    std::optional<BoardClick> shown_;  // the peer's click on show, not yet played
 };
 
 }  // namespace reikoboy::net

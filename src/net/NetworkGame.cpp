@@ -65,6 +65,7 @@ void NetworkGame::takeConnection(Connection* connection, const QString& name) {
     connection->trace = trace_;
     match_ = std::make_unique<Match>(game_, history_, connection->session(), sha256Hex, colour_);
     match_->onRemoteClick = [this](BoardClick click) { emit remoteClicked(click); };
+    if (showsClicks_) match_->onRemoteShow = [this](BoardClick click) { emit remoteShown(click); };
     match_->onBoardReplaced = [this] { emit boardReplaced(); };
     connect(connection, &Connection::eventReceived, this, &NetworkGame::onEvent);
     connect(connection, &Connection::finished, this, &NetworkGame::dropConnection);
@@ -97,6 +98,7 @@ void NetworkGame::onEvent(const Event& event) {
         emit againAsked();
         break;
     case Event::Kind::Closed:
+        match_->playShownClick();  // the press on show was the opponent's: it stays played
         colour_ = match_->localColour();
         emit changed();
         emit opponentLeft(event.cause, QString::fromStdString(event.text));
@@ -138,6 +140,12 @@ void NetworkGame::boardChanged() {
     flush();
 }
 
+void NetworkGame::playShownClick() {
+    if (!match_) return;
+    match_->playShownClick();
+    flush();
+}
+
 bool NetworkGame::sendChat(const QString& text) {
     bool sent = connection_ && connection_->session().sendChat(text.toStdString());
     flush();
@@ -155,6 +163,7 @@ void NetworkGame::askAgain() {
 
 void NetworkGame::leave() {
     if (connection_) connection_->session().leave();
+    if (match_) match_->playShownClick();
     flush();
     if (host_) host_->stopListening();
 }

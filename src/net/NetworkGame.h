@@ -50,6 +50,8 @@ public:
     bool sendChat(const QString& text) override;
     void askAgain() override;
     void leave() override;
+    void setShowsClicks(bool shows) override { showsClicks_ = shows; }
+    void playShownClick() override;
 
     // For tests: a quicker heartbeat; and every line sent and received.
     void setTiming(Timing timing) override;
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<Match> match_;
     std::string name_;
     int colour_ = 0;
+    bool showsClicks_ = false;
     QString opponentName_;
     QString error_;
     Timing timing_;

@@ -45,10 +45,15 @@ public:
     virtual void leave() = 0;
     // For tests: a quicker heartbeat.
     virtual void setTiming(Timing timing) = 0;
+    // A window shows each of the opponent's presses before it is played: remoteShown() comes
+    // first, and the click waits for playShownClick(). Off, clicks are played as they come.
+    virtual void setShowsClicks(bool shows) = 0;
+    virtual void playShownClick() = 0;
 
 signals:
     void opponentJoined(const QString& name);
     void boardReplaced();
+    void remoteShown(reikoboy::BoardClick click);
     void remoteClicked(reikoboy::BoardClick click);
     void chatReceived(const QString& text);
     void againAsked();

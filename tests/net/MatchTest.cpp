@@ -141,3 +141,53 @@ TEST(Match, ABoardThatOpenWouldRefuseIsRefusedAndTheJoinerKeepsItsBoard) {
         EXPECT_EQ(writeSavedGame(fresh.game.state()), before);
     }
 }
+
+// A window shows each of the opponent's presses before it plays: nothing moves, and this side
+// may not move, until the show ends; once the peer has left, what it sent plays without a show.
+TEST(Match, APressOnShowIsPlayedOnlyWhenTheShowEnds) {
+    Pair p;
+    std::vector<BoardClick> shown, played;
+    p.joiner.match->onRemoteShow = [&](BoardClick c) { shown.push_back(c); };
+    p.joiner.match->onRemoteClick = [&](BoardClick c) { played.push_back(c); };
+    auto endShows = [&](Side& side) {
+        for (int i = 0; i < 20 && !side.match->settled(); ++i) {
+            side.match->playShownClick();
+            for (int k = 0; k < 100 && side.game.state().animating(); ++k) {
+                side.game.finishAnimation();
+                side.match->pump();
+            }
+        }
+    };
+    deliver(p.joiner, p.host);
+    deliver(p.host, p.joiner);
+    deliver(p.joiner, p.host);  // READY: blue, the host, is to move
+    ASSERT_TRUE(playComputerTurn(p.host));
+    std::string before = writeSavedGame(p.joiner.game.state());
+    deliver(p.host, p.joiner);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(played.empty());
+    EXPECT_EQ(writeSavedGame(p.joiner.game.state()), before);
+    EXPECT_FALSE(p.joiner.match->settled());
+    EXPECT_FALSE(p.joiner.match->localMayMove());
+    endShows(p.joiner);
+    EXPECT_EQ(played, shown);
+    EXPECT_TRUE(p.joiner.match->settled());
+    EXPECT_TRUE(p.joiner.match->localMayMove());
+    EXPECT_EQ(writeSavedGame(p.joiner.game.state()), writeSavedGame(p.host.game.state()));
+
+    // The joiner's turn, the host's next one, then the host leaves while its first press shows.
+    ASSERT_TRUE(playComputerTurn(p.joiner));
+    deliver(p.joiner, p.host);
+    ASSERT_TRUE(playComputerTurn(p.host));
+    shown.clear();
+    played.clear();
+    deliver(p.host, p.joiner);
+    ASSERT_EQ(shown.size(), 1u);
+    p.host.session.leave();
+    deliver(p.host, p.joiner);
+    EXPECT_TRUE(p.joiner.session.closed());
+    endShows(p.joiner);
+    EXPECT_EQ(shown.size(), 1u);  // the rest played without a show
+    EXPECT_GE(played.size(), 1u);
+    EXPECT_EQ(writeSavedGame(p.joiner.game.state()), writeSavedGame(p.host.game.state()));
+}

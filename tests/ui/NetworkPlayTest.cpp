@@ -111,6 +111,27 @@ TEST(NetworkPlay, ANewGameNeedsBothAndSwapsTheColours) {
     EXPECT_EQ(pair.mover(), &pair.host);
 }
 
+// As the computer's: the opponent's button is shown pressed first, with the board still as it
+// was, and only then does the click play, with its animation.
+TEST(NetworkPlay, TheOpponentsPressIsShownBeforeTheBoardMoves) {
+    storeSettings({}, {});
+    NetworkPair pair;
+    pair.joiner.setOpponentShowMilliseconds(300);
+    ASSERT_TRUE(pair.connect(QStringLiteral("127.0.0.1")));
+    QByteArray before = savedBytes(pair.joiner);
+    auto* shown = pair.joiner.findChild<QAbstractButton*>("Command1_3");
+    pair.play(QStringLiteral("Command1 3"));
+    ASSERT_TRUE(waitFor([&] { return shown->isDown(); }));
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_FALSE(pair.joiner.game().state().animating());
+    EXPECT_EQ(savedBytes(pair.joiner), before);
+    ASSERT_TRUE(waitFor([&] { return !shown->isDown(); }));
+    settle(pair.joiner);
+    settle(pair.host);
+    EXPECT_NE(savedBytes(pair.joiner), before);
+    EXPECT_EQ(savedBytes(pair.joiner), savedBytes(pair.host));
+}
+
 TEST(NetworkPlay, ACutInTheMiddleOfASlideKeepsTheBoardAndARejoinGoesOn) {
     storeSettings({}, {});
     NetworkPair pair;

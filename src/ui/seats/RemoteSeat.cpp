@@ -30,7 +30,9 @@ void RemoteSeat::showNext() {
 void RemoteSeat::release() {
     if (button_) button_->setDown(false);
     button_ = nullptr;
+    std::optional<BoardClick> shown = shown_;
     shown_.reset();
+    if (shown) board_.play(*shown);
     if (!waiting_.empty()) {
         showNext();
         return;

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "game/Game.h"
 #include "game/History.h"
@@ -25,6 +26,7 @@ public:
         std::function<QAbstractButton*(BoardClick)> button;
         std::function<void(const QString&)> hint;
         std::function<void()> refresh;  // show the game anew: the held move starts
+        std::function<void(BoardClick)> play;  // the press was shown: now it plays
     };
 
     RemoteSeat(Board board, QObject* parent);

@@ -161,8 +161,10 @@ bool Form1::startNetwork() {
     stopComputer();
     computer_->setColour(std::nullopt);  // the remote seat plays the other colour
     net_->game = net_->module->makeGame(game_, history_, this);
+    net_->game->setShowsClicks(true);
     net_->seat = new RemoteSeat({[this](BoardClick c) { return boardButton({c.button, c.index}); },
-                                 [this](const QString& text) { setHint(text); }, [this] { sync(); }},
+                                 [this](const QString& text) { setHint(text); }, [this] { sync(); },
+                                 [this](BoardClick) { net_->game->playShownClick(); }},
                                 net_->game);
     if (net_->showMilliseconds >= 0) net_->seat->setShowMilliseconds(net_->showMilliseconds);
     net_->connected = net_->moving = net_->restQueued = net_->askedHere = net_->askedThere = net_->boardsSeen = false;
@@ -176,11 +178,12 @@ bool Form1::startNetwork() {
         net_->connected = true;
     });
     connect(game, &net::NetworkPlay::boardReplaced, this, &Form1::opponentBoardReplaced);
-    connect(game, &net::NetworkPlay::remoteClicked, this, [this](BoardClick click) {
+    // The opponent's press is shown first, as the computer's are, then played.
+    connect(game, &net::NetworkPlay::remoteShown, this, [this](BoardClick click) {
         hint_->stop();
-        agreedToEnd_ = false;
         net_->seat->show(click);
     });
+    connect(game, &net::NetworkPlay::remoteClicked, this, [this] { agreedToEnd_ = false; });
     connect(game, &net::NetworkPlay::chatReceived, this, [this](const QString& text) {
         QString who = net_->game->opponentName().isEmpty() ? QStringLiteral("Соперник") : net_->game->opponentName();
         if (!net_->chatWindow) netChat();
