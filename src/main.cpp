@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Рейкобой: a board game for two players at one computer.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 #include <unistd.h>
 
+#include "persist/Settings.h"
 #include "ui/start/FirstFrame.h"
+#include "ui/start/Language.h"
 #include "ui/start/LeanStyle.h"
 #include "ui/start/SessionSignals.h"
 #include "ui/start/WindowScale.h"
@@ -18,11 +18,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Рейкобой"));
     QApplication::setStyle(new reikoboy::LeanStyle);
-    // The game speaks Russian, and so should Qt's own buttons and file dialogs in it.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // The game speaks Russian, or the language chosen or the desktop's, and so do Qt's own
+    // buttons and file dialogs in it.
+    reikoboy::applyLanguage(reikoboy::languageFor(reikoboy::readLanguage()));
     reikoboy::Form1 window;
     reikoboy::endSessionOnSignals(window);
     // For bench/startup_instructions.sh: leave as soon as the first frame is shown and the

@@ -20,6 +20,7 @@ const QString kOpponentKey = QStringLiteral("Settings/Соперник");
 const QString kStrengthKey = QStringLiteral("Settings/Сила");
 const QString kScaleKey = QStringLiteral("Settings/Масштаб");
 const QString kPlayerNameKey = QStringLiteral("Settings/Имя");
+const QString kLanguageKey = QStringLiteral("Settings/Язык");
 const QString kUndeletableKey = QStringLiteral("Interrupted/Answered");
 
 // Two short values never need more: a larger store is no store of ours, and reading it
@@ -121,6 +122,12 @@ void writeScale(const QString& percent) { storeValue(kScaleKey, percent, percent
 
 QString readPlayerName() { return storedValue(kPlayerNameKey).toString().left(32); }
 void writePlayerName(const QString& name) { storeValue(kPlayerNameKey, name, false); }
+
+QString readLanguage() {
+    QString language = storedValue(kLanguageKey).toString();
+    return language == QLatin1String("ru") || language == QLatin1String("en") ? language : QString();
+}
+void writeLanguage(const QString& language) { storeValue(kLanguageKey, language, language.isEmpty()); }
 
 QStringList answeredUndeletableGames() { return storedValue(kUndeletableKey).toStringList(); }
 void rememberAnsweredUndeletableGames(const QStringList& fingerprints) {

@@ -33,6 +33,10 @@ void writeScale(const QString& percent);
 QString readPlayerName();
 void writePlayerName(const QString& name);
 
+// The interface's language: "" (as on the desktop), "ru" or "en"; anything else reads as "".
+QString readLanguage();
+void writeLanguage(const QString& language);
+
 // Interrupted games the players answered but that could not be removed (a folder closed for
 // writing), by the fingerprints of their bytes: they are not offered again. Section
 // "Interrupted", apart from the options; absent unless such a game exists.

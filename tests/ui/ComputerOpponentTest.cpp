@@ -122,7 +122,7 @@ TEST(ComputerOpponent, ChoicesOutliveARestartAndJunkMeansTheDefaults) {
         QStringList options;
         for (QAction* a : control<QMenu>(w, "Para")->actions()) options << a->text();
         EXPECT_EQ(options,
-                  QStringList({"&Звук", "", "&Выбрать фон...", "", "&Соперник", "Сила &компьютера", "&Масштаб"}));
+                  QStringList({"&Звук", "", "&Выбрать фон...", "", "&Соперник", "Сила &компьютера", "&Масштаб", "&Язык"}));
         EXPECT_TRUE(checked(w, "OpponentSecondPlayer"));
         EXPECT_TRUE(checked(w, "StrengthAmateur"));
         EXPECT_TRUE(checked(w, "Son")) << "the old keys read as before";

@@ -3,12 +3,16 @@
 // The game as a signal finds it, with the signals taken over as the game itself does:
 //   reikoboy-session-child [drop K] [answer yes|no]
 //   reikoboy-session-child geometry
+//   reikoboy-session-child language
 // "drop K" drops one chip with Command1_K (3 unless given, as with no arguments at all);
 // "answer" answers the offer of an interrupted game and makes no move. It writes
 // "ready" on standard output once the signals are the game's. "geometry" starts the game as
 // the game starts, at the stored scale, writes where each control of the board lies in the
-// screen's pixels, one "name x y width height" a line, and ends.
+// screen's pixels, one "name x y width height" a line, and ends. "language" chooses the language
+// as the game does, from the settings store and the environment, and writes the language, the
+// window's title and its first menu's title, one a line, and ends.
 #include <QApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -17,6 +21,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "persist/Settings.h"
+#include "ui/start/Language.h"
 #include "ui/start/SessionSignals.h"
 #include "ui/start/WindowScale.h"
 #include "ui/window/Form1.h"
@@ -37,9 +43,17 @@ int writeGeometry(const QWidget& window) {
 
 int main(int argc, char** argv) {
     const bool geometry = argc == 2 && std::strcmp(argv[1], "geometry") == 0;
+    const bool language = argc == 2 && std::strcmp(argv[1], "language") == 0;
     if (geometry) reikoboy::applyStoredScale();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Рейкобой"));
+    if (language) {
+        reikoboy::applyLanguage(reikoboy::languageFor(reikoboy::readLanguage()));
+        reikoboy::Form1 window;
+        std::printf("%s\n%s\n%s\n", qPrintable(reikoboy::currentLanguage()), qPrintable(window.windowTitle()),
+                    qPrintable(window.findChild<QMenu*>(QStringLiteral("File"))->title()));
+        return 0;
+    }
     const char* answer = nullptr;
     int column = 3;
     for (int i = 1; i + 1 < argc; ++i) {

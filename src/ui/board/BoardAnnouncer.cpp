@@ -3,9 +3,9 @@
 #include "ui/board/BoardAnnouncer.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
-#include <cstdlib>
 #include <functional>
 #include <map>
 
@@ -43,21 +43,23 @@ void describe(QWidget* w, const QString& text) {
 }  // namespace
 
 QString scoreName(int colour, int score) {
-    return (colour == kBlue ? QStringLiteral("Синие: %1") : QStringLiteral("Красные: %1")).arg(score);
+    QString name = colour == kBlue ? QCoreApplication::translate("BoardAnnouncer", "Синие: %1")
+                                   : QCoreApplication::translate("BoardAnnouncer", "Красные: %1");
+    return name.arg(score);
 }
 
 QString railName(const GameState& s, int r) {
     int shift = s.railShift[r];
-    QString where = shift == 0 ? QStringLiteral("на месте")
-                               : QStringLiteral("сдвинута %1 на %2")
-                                     .arg(shift < 0 ? QStringLiteral("влево") : QStringLiteral("вправо"))
-                                     .arg(std::abs(shift));
+    QString where = QCoreApplication::translate("BoardAnnouncer", "на месте");
+    if (shift < 0) where = QCoreApplication::translate("BoardAnnouncer", "сдвинута влево на %1").arg(-shift);
+    if (shift > 0) where = QCoreApplication::translate("BoardAnnouncer", "сдвинута вправо на %1").arg(shift);
     QList<int> holes;
     for (int c = 0; c < kColumns; ++c)
         if (isHole(s, c, r)) holes << c;
-    QString under = holes.isEmpty() ? QStringLiteral("без отверстий под полем")
-                                    : QStringLiteral("отверстия под столбцами ") + columnList(holes);
-    return QStringLiteral("Рейка %1 %2, %3").arg(r + 1).arg(where, under);
+    QString under = holes.isEmpty()
+                        ? QCoreApplication::translate("BoardAnnouncer", "без отверстий под полем")
+                        : QCoreApplication::translate("BoardAnnouncer", "отверстия под столбцами %1").arg(columnList(holes));
+    return QCoreApplication::translate("BoardAnnouncer", "Рейка %1 %2, %3").arg(r + 1).arg(where, under);
 }
 
 QString drumName(int drumPos) {
@@ -65,9 +67,11 @@ QString drumName(int drumPos) {
     for (int c = 0; c < kColumns; ++c) byPoints[pointsFor(c, drumPos)] << c;
     QStringList parts;
     for (const auto& [points, columns] : byPoints)
-        parts << (points == 0 ? QStringLiteral("остальные") : QStringLiteral("столбцы ") + columnList(columns)) +
-                     QStringLiteral(" — %1 очков").arg(points);
-    return QStringLiteral("Барабан, положение %1 из %2: %3")
+        parts << (points == 0 ? QCoreApplication::translate("BoardAnnouncer", "остальные — %1 очков").arg(points)
+                              : QCoreApplication::translate("BoardAnnouncer", "столбцы %1 — %2 очков")
+                                    .arg(columnList(columns))
+                                    .arg(points));
+    return QCoreApplication::translate("BoardAnnouncer", "Барабан, положение %1 из %2: %3")
         .arg(drumPos + 1)
         .arg(kDrumPositions)
         .arg(parts.join(QStringLiteral("; ")));
@@ -75,7 +79,8 @@ QString drumName(int drumPos) {
 
 QString turnSummary(const GameState& s) {
     return QStringLiteral("%1. %2, %3.")
-        .arg(s.turnColour == kBlue ? QStringLiteral("Ходят синие фишки") : QStringLiteral("Ходят красные фишки"),
+        .arg(s.turnColour == kBlue ? QCoreApplication::translate("BoardAnnouncer", "Ходят синие фишки")
+                                   : QCoreApplication::translate("BoardAnnouncer", "Ходят красные фишки"),
              scoreName(kBlue, s.blueScore), scoreName(kRed, s.redScore));
 }
 
@@ -113,6 +118,14 @@ void BoardAnnouncer::follow(const GameState& s) {
     }
 }
 
+void BoardAnnouncer::renameAll(const GameState& s) {
+    scores_ = {-1, -1};
+    railKeys_ = {};
+    drumKey_ = -1;
+    turnKey_ = -1;
+    follow(s);
+}
+
 void BoardAnnouncer::speak() {
     QStringList parts;
     for (const QString& part : {news_, scoreNews_, summary_, itsOwnDescription_})
@@ -143,8 +156,8 @@ void BoardAnnouncer::moveSettled(QWidget* speaker) {
     for (int colour : {kBlue, kRed}) {
         const int gained = scores_[colour] - settledScores_[colour];
         if (gained > 0)
-            scored << QStringLiteral("%1 +%2.")
-                          .arg(colour == kBlue ? QStringLiteral("Синие") : QStringLiteral("Красные"))
+            scored << (colour == kBlue ? QCoreApplication::translate("BoardAnnouncer", "Синие +%1.")
+                                       : QCoreApplication::translate("BoardAnnouncer", "Красные +%1."))
                           .arg(gained);
     }
     scoreNews_ = scored.join(QLatin1Char(' '));

@@ -27,6 +27,8 @@ public:
 
     // Renames what changed since the last call; a tick that moves nothing named costs no allocation.
     void follow(const GameState& state);
+    // Names everything again, in the language the window now speaks.
+    void renameAll(const GameState& state);
     // A move has come to rest: `speaker`, the control that has or is about to get the focus,
     // carries the turn and the scores in its description until the next move, after what the
     // move scored ("Синие +20.").

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/board/BoardNames.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <cmath>
 
@@ -18,25 +19,41 @@ int placeKey(int column, int level) { return level < 0 ? level : 1 + column * kL
 }  // namespace
 
 QString dropButtonName(int k) {
-    return QStringLiteral("Бросить фишку в столбец %1").arg(k + kFirstDropColumn + 1);
+    return QCoreApplication::translate("BoardNames", "Бросить фишку в столбец %1").arg(k + kFirstDropColumn + 1);
 }
 
 QString railButtonName(int r, bool left) {
-    return QStringLiteral("Рейка %1 %2").arg(r + 1).arg(left ? QStringLiteral("влево") : QStringLiteral("вправо"));
+    QString name = left ? QCoreApplication::translate("BoardNames", "Рейка %1 влево")
+                        : QCoreApplication::translate("BoardNames", "Рейка %1 вправо");
+    return name.arg(r + 1);
 }
 
 QString drumButtonName(int i) {
     // Buttons 0 and 1 stand to the right of the drum, 2 and 3 to its left.
-    bool up = i == 0 || i == 2;
-    return QStringLiteral("Барабан %1 (%2)")
-        .arg(up ? QStringLiteral("вверх") : QStringLiteral("вниз"), i < 2 ? QStringLiteral("справа") : QStringLiteral("слева"));
+    switch (i) {
+        case 0: return QCoreApplication::translate("BoardNames", "Барабан вверх (справа)");
+        case 1: return QCoreApplication::translate("BoardNames", "Барабан вниз (справа)");
+        case 2: return QCoreApplication::translate("BoardNames", "Барабан вверх (слева)");
+        default: return QCoreApplication::translate("BoardNames", "Барабан вниз (слева)");
+    }
 }
 
 QString chipName(int colour, int column, int level) {
-    QString chip = colour == kBlue ? QStringLiteral("Синяя фишка") : QStringLiteral("Красная фишка");
-    if (level == kInStock) return chip + QStringLiteral(" в запасе");
-    if (level == kGone) return chip + QStringLiteral(" ушла с поля");
-    return chip + QStringLiteral(", столбец %1, рейка %2").arg(column + 1).arg(level + 1);
+    const bool blue = colour == kBlue;
+    if (level == kInStock)
+        return blue ? QCoreApplication::translate("BoardNames", "Синяя фишка в запасе")
+                    : QCoreApplication::translate("BoardNames", "Красная фишка в запасе");
+    if (level == kGone)
+        return blue ? QCoreApplication::translate("BoardNames", "Синяя фишка ушла с поля")
+                    : QCoreApplication::translate("BoardNames", "Красная фишка ушла с поля");
+    QString name = blue ? QCoreApplication::translate("BoardNames", "Синяя фишка, столбец %1, рейка %2")
+                        : QCoreApplication::translate("BoardNames", "Красная фишка, столбец %1, рейка %2");
+    return name.arg(column + 1).arg(level + 1);
+}
+
+void ChipNames::renameAll(const GameState& state) {
+    named_ = {};
+    follow(state);
 }
 
 void ChipNames::follow(const GameState& state) {

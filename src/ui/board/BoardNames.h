@@ -25,6 +25,8 @@ class ChipNames {
 public:
     void watch(int colour, int index, QWidget* chip) { chips_[colour][index] = chip; }
     void follow(const GameState& state);
+    // Names every chip again, in the language the window now speaks.
+    void renameAll(const GameState& state);
     int namesMade() const { return namesMade_; }
 
 private:

@@ -3,8 +3,9 @@
 #include "ui/board/MoveHint.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 
-#include "ai/TurnText.h"
+#include "ui/board/TurnWords.h"
 
 namespace reikoboy {
 
@@ -38,7 +39,7 @@ void MoveHint::show(const ai::Turn& turn) {
     if (turn.empty()) return;
     const ai::Click& first = turn.front();
     if (!button_(first) || !game_.offers(first.button, first.index)) return;
-    announce_(QStringLiteral("Подсказка: ") + QString::fromStdString(ai::describeTurn(turn)));
+    announce_(QCoreApplication::translate("reikoboy::MoveHint", "Подсказка: %1").arg(turnWords(turn)));
     // A later button of the turn may show only once the earlier ones are pressed: those that
     // show now blink, in the turn's order.
     for (const ai::Click& click : turn) {

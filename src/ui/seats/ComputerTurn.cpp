@@ -3,8 +3,9 @@
 #include "ui/seats/ComputerTurn.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 
-#include "ai/TurnText.h"
+#include "ui/board/TurnWords.h"
 
 namespace reikoboy {
 
@@ -121,8 +122,10 @@ void ComputerTurn::finish() {
     // The player's buttons first, where the focus goes back to; then what the computer did,
     // said by the control that has the focus.
     board_.refresh();
-    if (!played.empty())
-        board_.announce(QStringLiteral("Компьютер ") + QString::fromStdString(ai::describeTurnDone(played)));
+    if (!played.empty()) {
+        board_.announce(
+            QCoreApplication::translate("reikoboy::ComputerTurn", "Компьютер %1").arg(turnDoneWords(played)));
+    }
 }
 
 }  // namespace reikoboy

@@ -19,7 +19,7 @@ net::NetworkModule* networkModule(QString* why) {
     // Installed, the module lives in the game's own library folder; built, beside the program.
     const QStringList places{QDir::cleanPath(bin + QStringLiteral("/" REIKOBOY_MODULE_FROM_BIN "/") + name),
                              bin + QLatin1Char('/') + name};
-    *why = QStringLiteral("нет файла %1").arg(name);
+    *why = QCoreApplication::translate("NetworkModuleLoader", "нет файла %1").arg(name);
     for (const QString& path : places) {
         if (!QFileInfo(path).isFile()) continue;
         QLibrary library(path);  // stays loaded for the rest of the run
@@ -30,7 +30,7 @@ net::NetworkModule* networkModule(QString* why) {
         }
         opened = entry(net::kNetworkModuleVersion);
         if (opened) return opened;
-        *why = QStringLiteral("%1 другой версии").arg(path);
+        *why = QCoreApplication::translate("NetworkModuleLoader", "%1 другой версии").arg(path);
     }
     return nullptr;
 }

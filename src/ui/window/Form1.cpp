@@ -40,13 +40,12 @@ constexpr int kRailHeight = 32;
 constexpr int kChipSize = 23;
 constexpr QPoint kDrumButtonPlaces[kDrumButtons] = {{464, 320}, {464, 352}, {136, 320}, {136, 352}};
 
-const QString kHintDrop = QStringLiteral("Нажмите чтобы бросить фишку в эту ячейку.");
-const QString kHintLeft = QStringLiteral("Нажмите что бы передвинуть эту рейку влево.");
-const QString kHintRight = QStringLiteral("Нажмите что бы передвинуть эту рейку вправо.");
-const QString kHintDrumUp = QStringLiteral("Нажмите чтобы крутануть барабан вверх.");
-const QString kHintDrumDown = QStringLiteral("Нажмите чтобы крутануть барабан вниз.");
-const QString kHintPass = QStringLiteral("Нажмите если хотите передать ход сопернику.");
-const QString kTitle = QString::fromUtf8(kWindowTitle);
+const char* const kHintDrop = QT_TRANSLATE_NOOP("reikoboy::Form1", "Нажмите чтобы бросить фишку в эту ячейку.");
+const char* const kHintLeft = QT_TRANSLATE_NOOP("reikoboy::Form1", "Нажмите что бы передвинуть эту рейку влево.");
+const char* const kHintRight = QT_TRANSLATE_NOOP("reikoboy::Form1", "Нажмите что бы передвинуть эту рейку вправо.");
+const char* const kHintDrumUp = QT_TRANSLATE_NOOP("reikoboy::Form1", "Нажмите чтобы крутануть барабан вверх.");
+const char* const kHintDrumDown = QT_TRANSLATE_NOOP("reikoboy::Form1", "Нажмите чтобы крутануть барабан вниз.");
+const char* const kHintPass = QT_TRANSLATE_NOOP("reikoboy::Form1", "Нажмите если хотите передать ход сопернику.");
 
 QColor fromBgr(unsigned bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
@@ -78,14 +77,16 @@ QLabel* makeLabel(const QString& name, const QString& caption, QRect place, doub
 
 }  // namespace
 
-const char* Form1::kPictureFilter =
+const char* const Form1::kPassCaption = QT_TRANSLATE_NOOP("reikoboy::Form1", "&Всё, хватит!");
+
+const char* Form1::kPictureFilter = QT_TRANSLATE_NOOP("reikoboy::Form1",
     "Картинки в поставке|*.Ris|Все графические файлы|*.jpg;*.jpeg;*.gif;*.bmp;*.dib;*.wmf;*.emf;*.ris|"
     "Все файлы|*.*|JPEG Filter|*.jpg;*.jpeg|Формат GIF|*.gif|Точечный рисунок Windows|*.bmp;*.dib|"
-    "Метафайлы|*.wmf;*.emf";
+    "Метафайлы|*.wmf;*.emf");
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent), game_(*this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kTitle);
+    setWindowTitle(gameTitle());
     // Its text named by the face the application's font comes to rather than by the generic
     // family, which Qt searches every font for again for the Cyrillic of the menus.
     QFont face;
@@ -170,20 +171,21 @@ void Form1::buildControls() {
         Image6[i]->setGeometry(pixel(s.Image6[i].Left), pixel(s.Image6[i].Top), kChipSize, kChipSize);
         chipNames_.watch(kRed, i, Image6[i]);
     }
-    Label1 = makeLabel(QStringLiteral("Label1"), QString::fromUtf8(kTurnBlueDesign), {200, 0, 233, 25},
+    Label1 = makeLabel(QStringLiteral("Label1"), shownGameText(kTurnBlueDesign), {200, 0, 233, 25},
                        15.75, surface_);
 
     // The buttons lie above every picture and label.
     LazyPicture disabled(QStringLiteral("disabled"));
     auto makeButton = [&](const QString& name, const QString& picture, LazyPicture disabledFace,
-                          QPoint place, const QString& hint, const QString& spoken, Button button, int index) {
+                          QPoint place, const char* hint, const QString& spoken, Button button, int index) {
         auto* b = new PictureButton(LazyPicture(picture), LazyPicture(picture + QStringLiteral("_pressed")),
                                     std::move(disabledFace), surface_);
         b->setObjectName(name);
         b->setAccessibleName(spoken);
-        b->setAccessibleDescription(hint);
+        b->setProperty(kSourceDescription, QByteArray(hint));
+        b->setAccessibleDescription(tr(hint));
         b->setGeometry(QRect(place, QSize(kButtonSize, kButtonSize)));
-        connect(b, &PictureButton::hovered, this, [this, hint] { setHint(hint); });
+        connect(b, &PictureButton::hovered, this, [this, hint] { setHint(tr(hint)); });
         connect(b, &QAbstractButton::clicked, this, [this, button, index] { boardButtonClicked(button, index); });
         return b;
     };
@@ -202,10 +204,11 @@ void Form1::buildControls() {
                                  disabled, kDrumButtonPlaces[i], up ? kHintDrumUp : kHintDrumDown, drumButtonName(i),
                                  Button::Command4, i);
     }
-    Command5 = new PassButton(QStringLiteral("&Всё, хватит!"), surface_);
+    Command5 = new PassButton(tr(kPassCaption), surface_);
     Command5->setObjectName(QStringLiteral("Command5"));
     Command5->setAccessibleName(Command5->text().remove(QLatin1Char('&')));
-    Command5->setAccessibleDescription(kHintPass);
+    Command5->setProperty(kSourceDescription, QByteArray(kHintPass));
+    Command5->setAccessibleDescription(tr(kHintPass));
     Command5->setGeometry(272, 24, 89, 17);
     Command5->setStyleSheet(QStringLiteral(
         "QPushButton { background: #C0C0C0; border: 1px solid #707070; border-radius: 2px;"
@@ -266,8 +269,8 @@ void Form1::sync() {
     if (s.Image3Picture >= 0 && s.Image3Picture < kDrumPositions &&
         Image3->picture().cacheKey() != Image4[s.Image3Picture]->picture().cacheKey())
         Image3->setPicture(Image4[s.Image3Picture]->picture());
-    auto showLabel = [](QLabel* label, const TextLabel& from) {
-        QString caption = QString::fromStdString(from.Caption);
+    auto showLabel = [this](QLabel* label, const TextLabel& from) {
+        QString caption = label == Label1 ? shownGameText(from.Caption) : QString::fromStdString(from.Caption);
         if (label->text() != caption) label->setText(caption);
         QPalette palette = label->palette();
         if (palette.color(QPalette::WindowText) != fromBgr(from.ForeColor)) {
@@ -322,14 +325,14 @@ bool Form1::askEndOfGame(const std::string& text) {
     // The players see the finished board behind the question: the last chip gone, the final
     // totals in the labels; and the fall has stopped, so no tick runs while it is open.
     sync();
-    QString shown = QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    QString shown = shownGameText(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     // Between two people the colour that won is congratulated; against the computer, a person.
     if (std::optional<int> computer = computerColour(opponent_))
         shown = endOfGameAgainstComputer(game_.state(), *computer);
     countGameResult(game_.state().blueScore > game_.state().redScore   ? kBlue
                     : game_.state().redScore > game_.state().blueScore ? kRed
                                                                        : -1);
-    QMessageBox box(QMessageBox::NoIcon, kTitle, shown, QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(QMessageBox::NoIcon, gameTitle(), shown, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() != QMessageBox::Yes) return false;
     startedAfresh();  // the game starts anew

@@ -45,6 +45,8 @@ class SoundPlayer;
 inline constexpr int kTickMilliseconds = 16;
 
 inline constexpr const char* kWindowTitle = "Рейкобой";
+// The title in the language the window speaks ("Reikoboy" in English).
+QString gameTitle();
 
 class Form1 : public QMainWindow, private Host {
     Q_OBJECT
@@ -76,8 +78,11 @@ public:
     // The background file names the picture dialog offers, as pairs of description and
     // patterns joined with "|".
     static const char* kPictureFilter;
+    // The pass button's caption.
+    static const char* const kPassCaption;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -127,6 +132,16 @@ private:
     // A new, opened or continued game: no history, no result, nothing said about the last one.
     void startedAfresh();
     void buildScaleMenu(QMenu* options);  // Form1Scale.cpp
+
+    // Texts in the language chosen, set again when it changes (Form1Language.cpp).
+    QMenu* translatedMenu(QWidget* parent, const char* source);
+    QAction* translatedAction(QMenu* menu, const char* source);
+    void buildLanguageMenu(QMenu* options);
+    void retranslate();
+    // Where a widget keeps the untranslated text of its accessible description.
+    static constexpr const char* kSourceDescription = "sourceDescription";
+    // The game's own texts (the turn label, the end-of-game question) in the window's language.
+    QString shownGameText(const std::string& text) const;
 
     // The «Сеть» menu and the network game's events (Form1Network.cpp).
     void buildNetworkMenu();

@@ -22,46 +22,46 @@
 namespace reikoboy {
 
 void Form1::buildMenus() {
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, QKeySequence key,
+    auto addItem = [this](QMenu* menu, const char* name, const char* caption, QKeySequence key,
                           void (Form1::*handler)()) {
-        QAction* action = menu->addAction(caption);
+        QAction* action = translatedAction(menu, caption);
         action->setObjectName(QLatin1String(name));
         if (!key.isEmpty()) action->setShortcut(key);
         if (handler) connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    QMenu* file = translatedMenu(menuBar(), QT_TR_NOOP("&Файл"));
     file->setObjectName(QStringLiteral("File"));
-    addItem(file, "Nova", QStringLiteral("&Новая игра"), QKeySequence(Qt::Key_F2), &Form1::Nova);
+    addItem(file, "Nova", QT_TR_NOOP("&Новая игра"), QKeySequence(Qt::Key_F2), &Form1::Nova);
     file->addSeparator()->setObjectName(QStringLiteral("s5"));
-    addItem(file, "Op", QStringLiteral("&Открыть..."), QKeySequence(Qt::Key_F3), &Form1::Op);
-    addItem(file, "Sa", QStringLiteral("&Сохранить..."), QKeySequence(Qt::Key_F4), &Form1::Sa);
+    addItem(file, "Op", QT_TR_NOOP("&Открыть..."), QKeySequence(Qt::Key_F3), &Form1::Op);
+    addItem(file, "Sa", QT_TR_NOOP("&Сохранить..."), QKeySequence(Qt::Key_F4), &Form1::Sa);
     file->addSeparator()->setObjectName(QStringLiteral("s2"));
-    addItem(file, "Exit", QStringLiteral("&Выход"), {}, &Form1::Exit);
+    addItem(file, "Exit", QT_TR_NOOP("&Выход"), {}, &Form1::Exit);
 
     buildMoveMenu();
     buildResultCommands();
     buildNetworkMenu();
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Параметры"));
+    QMenu* options = translatedMenu(menuBar(), QT_TR_NOOP("&Параметры"));
     options->setObjectName(QStringLiteral("Para"));
-    SonAction = addItem(options, "Son", QStringLiteral("&Звук"), {}, &Form1::Son);
+    SonAction = addItem(options, "Son", QT_TR_NOOP("&Звук"), {}, &Form1::Son);
     SonAction->setCheckable(true);
     options->addSeparator()->setObjectName(QStringLiteral("s3"));
-    addItem(options, "FonV", QStringLiteral("&Выбрать фон..."), {}, &Form1::FonV);
+    addItem(options, "FonV", QT_TR_NOOP("&Выбрать фон..."), {}, &Form1::FonV);
     buildOpponentMenus(options);
     buildScaleMenu(options);
+    buildLanguageMenu(options);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
+    QMenu* help = translatedMenu(menuBar(), QT_TR_NOOP("&Справка"));
     help->setObjectName(QStringLiteral("Help"));
-    addItem(help, "Vhelp", QStringLiteral("&Вызов справки"), QKeySequence(Qt::Key_F1), &Form1::Vhelp);
+    addItem(help, "Vhelp", QT_TR_NOOP("&Вызов справки"), QKeySequence(Qt::Key_F1), &Form1::Vhelp);
     help->addSeparator()->setObjectName(QStringLiteral("s"));
-    addItem(help, "Oprog", QStringLiteral("&О программе..."), {}, &Form1::Oprog);
+    addItem(help, "Oprog", QT_TR_NOOP("&О программе..."), {}, &Form1::Oprog);
 }
 
 namespace {
 
-const QString kTitle = QString::fromUtf8(kWindowTitle);
 
 // "description|patterns|description|patterns..." as the file dialog's filters.
 QStringList nameFilters(const QString& filter) {
@@ -102,7 +102,7 @@ void Form1::FonV() {
     CommonDialog2.setObjectName(QStringLiteral("CommonDialog2"));
     CommonDialog2.setFileMode(QFileDialog::ExistingFile);
     CommonDialog2.setAcceptMode(QFileDialog::AcceptOpen);
-    QStringList filters = nameFilters(QString::fromUtf8(kPictureFilter));
+    QStringList filters = nameFilters(tr(kPictureFilter));
     CommonDialog2.setNameFilters(filters);
     CommonDialog2.selectNameFilter(filters.first());
     if (!CommonDialog2FileName.isEmpty()) {
@@ -118,8 +118,8 @@ void Form1::FonV() {
     CommonDialog2FileName = chosen;
     QImage picture = readPictureFile(chosen, surface_->size());
     if (picture.isNull()) {
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("Не удалось открыть картинку «%1».").arg(chosen));
+        QMessageBox::warning(this, gameTitle(),
+                             tr("Не удалось открыть картинку «%1».").arg(chosen));
         return;
     }
     surface_->setBackground(picture);
@@ -136,7 +136,7 @@ void Form1::Op() {
     keepDialogsOffTheDisk();
     QFileDialog CommonDialog1(this);
     CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
-    CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
+    CommonDialog1.setNameFilter(tr("Сохраненная игра (*.sav)"));
     CommonDialog1.setFileMode(QFileDialog::ExistingFile);
     CommonDialog1.setAcceptMode(QFileDialog::AcceptOpen);
     CommonDialog1FileName.clear();
@@ -167,7 +167,7 @@ bool Form1::sa2() {
     keepDialogsOffTheDisk();
     QFileDialog CommonDialog1(this);
     CommonDialog1.setObjectName(QStringLiteral("CommonDialog1"));
-    CommonDialog1.setNameFilter(QStringLiteral("Сохраненная игра (*.sav)"));
+    CommonDialog1.setNameFilter(tr("Сохраненная игра (*.sav)"));
     CommonDialog1.setAcceptMode(QFileDialog::AcceptSave);
     CommonDialog1.setFileMode(QFileDialog::AnyFile);
     if (!CommonDialog1FileName.isEmpty()) CommonDialog1.selectFile(CommonDialog1FileName);
@@ -177,12 +177,12 @@ bool Form1::sa2() {
     CommonDialog1FileName = name;
     WriteResult saved = writeWholeFile(name, QByteArray::fromStdString(writeSavedGame(game_.state())));
     if (saved == WriteResult::FolderClosed) {
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("Не удалось записать файл «%1»: папка закрыта для записи. "
+        QMessageBox::warning(this, gameTitle(),
+                             tr("Не удалось записать файл «%1»: папка закрыта для записи. "
                                             "Игра не сохранена.").arg(name));
     } else if (saved != WriteResult::Written) {
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("Не удалось записать файл «%1». Игра не сохранена.").arg(name));
+        QMessageBox::warning(this, gameTitle(),
+                             tr("Не удалось записать файл «%1». Игра не сохранена.").arg(name));
     }
     return saved == WriteResult::Written;
 }
@@ -204,7 +204,7 @@ void Form1::Oprog() {
 bool Form1::mayClose(bool mayAsk) {
     bool stay = false;
     if (gameInProgress() && mayAsk && !agreedToEnd_) {
-        QMessageBox question(QMessageBox::Question, kTitle, QStringLiteral("Хотите сохранить начатую игру?"),
+        QMessageBox question(QMessageBox::Question, gameTitle(), tr("Хотите сохранить начатую игру?"),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
         question.setObjectName(QStringLiteral("CloseQuestion"));
         question.setDefaultButton(QMessageBox::Yes);

@@ -24,10 +24,12 @@ struct Choice {
     const char* caption;
 };
 
-const Choice kOpponents[] = {{"OpponentSecondPlayer", "&Второй игрок"},
-                             {"OpponentComputerRed", "Компьютер за &красных"},
-                             {"OpponentComputerBlue", "Компьютер за &синих"}};
-const Choice kStrengths[] = {{"StrengthNovice", "&Новичок"}, {"StrengthAmateur", "&Любитель"}, {"StrengthMaster", "&Мастер"}};
+const Choice kOpponents[] = {{"OpponentSecondPlayer", QT_TRANSLATE_NOOP("reikoboy::Form1", "&Второй игрок")},
+                             {"OpponentComputerRed", QT_TRANSLATE_NOOP("reikoboy::Form1", "Компьютер за &красных")},
+                             {"OpponentComputerBlue", QT_TRANSLATE_NOOP("reikoboy::Form1", "Компьютер за &синих")}};
+const Choice kStrengths[] = {{"StrengthNovice", QT_TRANSLATE_NOOP("reikoboy::Form1", "&Новичок")},
+                             {"StrengthAmateur", QT_TRANSLATE_NOOP("reikoboy::Form1", "&Любитель")},
+                             {"StrengthMaster", QT_TRANSLATE_NOOP("reikoboy::Form1", "&Мастер")}};
 
 }  // namespace
 
@@ -61,11 +63,11 @@ void Form1::buildComputer() {
 }
 
 void Form1::buildMoveMenu() {
-    QMenu* moves = menuBar()->addMenu(QStringLiteral("&Ход"));
+    QMenu* moves = translatedMenu(menuBar(), QT_TR_NOOP("&Ход"));
     moves->setObjectName(QStringLiteral("Moves"));
     buildUndoActions(moves);
     moves->addSeparator()->setObjectName(QStringLiteral("s6"));
-    hintAction_ = moves->addAction(QStringLiteral("&Подсказка"));
+    hintAction_ = translatedAction(moves, QT_TR_NOOP("&Подсказка"));
     hintAction_->setObjectName(QStringLiteral("Hint"));
     hintAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(hintAction_, &QAction::triggered, this, [this] {
@@ -75,22 +77,22 @@ void Form1::buildMoveMenu() {
 
 void Form1::buildOpponentMenus(QMenu* options) {
     options->addSeparator()->setObjectName(QStringLiteral("s4"));
-    auto addChoices = [this, options](const char* menuName, const QString& caption, const Choice (&choices)[3],
+    auto addChoices = [this, options](const char* menuName, const char* caption, const Choice (&choices)[3],
                                       std::array<QAction*, 3>& actions, auto choose) {
-        QMenu* menu = options->addMenu(caption);
+        QMenu* menu = translatedMenu(options, caption);
         menu->setObjectName(QLatin1String(menuName));
         auto* group = new QActionGroup(menu);
         for (int i = 0; i < 3; ++i) {
-            actions[i] = menu->addAction(QString::fromUtf8(choices[i].caption));
+            actions[i] = translatedAction(menu, choices[i].caption);
             actions[i]->setObjectName(QLatin1String(choices[i].name));
             actions[i]->setCheckable(true);
             group->addAction(actions[i]);
             connect(actions[i], &QAction::triggered, this, [choose, i] { choose(i); });
         }
     };
-    addChoices("Opponent", QStringLiteral("&Соперник"), kOpponents, opponentActions_,
+    addChoices("Opponent", QT_TR_NOOP("&Соперник"), kOpponents, opponentActions_,
                [this](int i) { chooseOpponent(static_cast<Opponent>(i)); });
-    addChoices("Strength", QStringLiteral("Сила &компьютера"), kStrengths, levelActions_,
+    addChoices("Strength", QT_TR_NOOP("Сила &компьютера"), kStrengths, levelActions_,
                [this](int i) { chooseLevel(static_cast<ai::Level>(i)); });
 }
 

@@ -26,8 +26,6 @@ NetworkSide::~NetworkSide() { delete game; }
 
 namespace {
 
-const QString kTitle = QString::fromUtf8(kWindowTitle);
-
 // The addresses others may type to reach this machine; loopback only when there is nothing else.
 QStringList machineAddresses(const net::NetworkModule& module) {
     QStringList found;
@@ -41,25 +39,25 @@ QStringList machineAddresses(const net::NetworkModule& module) {
 void Form1::buildNetworkMenu() {
     net_ = std::make_unique<NetworkSide>();
     net_->open = findChild<QAction*>(QStringLiteral("Op"));
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Сеть"));
+    QMenu* menu = translatedMenu(menuBar(), QT_TR_NOOP("&Сеть"));
     menu->setObjectName(QStringLiteral("Network"));
-    net_->create = menu->addAction(QStringLiteral("Создать игру..."));
+    net_->create = translatedAction(menu, QT_TR_NOOP("Создать игру..."));
     net_->create->setObjectName(QStringLiteral("NetCreate"));
     connect(net_->create, &QAction::triggered, this, &Form1::netCreate);
-    net_->join = menu->addAction(QStringLiteral("Подключиться..."));
+    net_->join = translatedAction(menu, QT_TR_NOOP("Подключиться..."));
     net_->join->setObjectName(QStringLiteral("NetJoin"));
     connect(net_->join, &QAction::triggered, this, &Form1::netJoin);
     menu->addSeparator()->setObjectName(QStringLiteral("s8"));
-    net_->chat = menu->addAction(QStringLiteral("Сообщение сопернику..."));
+    net_->chat = translatedAction(menu, QT_TR_NOOP("Сообщение сопернику..."));
     net_->chat->setObjectName(QStringLiteral("NetChat"));
     net_->chat->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     net_->chat->setEnabled(false);
     connect(net_->chat, &QAction::triggered, this, &Form1::netChat);
-    net_->leave = menu->addAction(QStringLiteral("Отключиться"));
+    net_->leave = translatedAction(menu, QT_TR_NOOP("Отключиться"));
     net_->leave->setObjectName(QStringLiteral("NetLeave"));
     net_->leave->setEnabled(false);
     connect(net_->leave, &QAction::triggered, this,
-            [this] { endNetworkGame(QStringLiteral("Вы вышли из сетевой игры.")); });
+            [this] { endNetworkGame(tr("Вы вышли из сетевой игры.")); });
 }
 
 net::NetworkPlay* Form1::networkGame() const { return net_ ? net_->game : nullptr; }
@@ -78,15 +76,15 @@ void Form1::netCreate() {
     QString code = QString::fromStdString(net::drawCode());
     if (!hostNetworkGame(dialog.name(), dialog.colour(), dialog.port(), code)) {
         if (!networkGame()) return;  // no network module: already said
-        QMessageBox::warning(this, kTitle, QStringLiteral("Не удалось открыть порт %1: %2")
+        QMessageBox::warning(this, gameTitle(), tr("Не удалось открыть порт %1: %2")
                                                .arg(dialog.port())
                                                .arg(networkGame() ? networkGame()->errorString() : QString()));
         endNetworkGame();
         return;
     }
     // Told once, without holding the window: the game waits while the player passes it on.
-    auto* box = new QMessageBox(QMessageBox::Information, kTitle,
-                                QStringLiteral("Код игры: %1\nПорт: %2\nАдреса этого компьютера:\n%3")
+    auto* box = new QMessageBox(QMessageBox::Information, gameTitle(),
+                                tr("Код игры: %1\nПорт: %2\nАдреса этого компьютера:\n%3")
                                     .arg(code)
                                     .arg(dialog.port())
                                     .arg(machineAddresses(*net_->module).join(QLatin1Char('\n'))),
@@ -131,11 +129,11 @@ void Form1::netChat() {
 bool Form1::hostNetworkGame(const QString& name, int colour, quint16 port, const QString& code) {
     endNetworkGame();
     if (!startNetwork()) return false;
-    net_->localName = name.isEmpty() ? QStringLiteral("Игрок") : name;
+    net_->localName = name.isEmpty() ? tr("Игрок") : name;
     net_->code = code;
     if (!net_->game->host(port, code.toStdString(), name.toStdString(), colour)) return false;
     net_->module->announce(*net_->game, net_->localName);
-    announce(QStringLiteral("Ждём соперника… код %1").arg(code));
+    announce(tr("Ждём соперника… код %1").arg(code));
     sync();
     return true;
 }
@@ -143,11 +141,11 @@ bool Form1::hostNetworkGame(const QString& name, int colour, quint16 port, const
 void Form1::joinNetworkGame(const QString& host, quint16 port, const QString& code, const QString& name) {
     endNetworkGame();
     if (!startNetwork()) return;
-    net_->localName = name.isEmpty() ? QStringLiteral("Игрок") : name;
+    net_->localName = name.isEmpty() ? tr("Игрок") : name;
     net_->lastAddress = gameAddressText({host, port});
     net_->lastCode = code;
     net_->game->join(host, port, code.toStdString(), name.toStdString());
-    announce(QStringLiteral("Подключаемся к %1…").arg(net_->lastAddress));
+    announce(tr("Подключаемся к %1…").arg(net_->lastAddress));
     sync();
 }
 
@@ -155,7 +153,7 @@ bool Form1::startNetwork() {
     QString why;
     net_->module = networkModule(&why);
     if (!net_->module) {
-        QMessageBox::warning(this, kTitle, QStringLiteral("Сетевая игра недоступна: %1").arg(why));
+        QMessageBox::warning(this, gameTitle(), tr("Сетевая игра недоступна: %1").arg(why));
         return false;
     }
     stopComputer();
@@ -173,7 +171,7 @@ bool Form1::startNetwork() {
     net_->leave->setEnabled(true);
     net::NetworkPlay* game = net_->game;
     connect(game, &net::NetworkPlay::opponentJoined, this, [this](const QString& name) {
-        announce(QStringLiteral("Соперник подключился: %1.").arg(name.isEmpty() ? QStringLiteral("Соперник") : name));
+        announce(tr("Соперник подключился: %1.").arg(name.isEmpty() ? tr("Соперник") : name));
         net_->announcedTurn = -1;
         net_->connected = true;
     });
@@ -185,14 +183,14 @@ bool Form1::startNetwork() {
     });
     connect(game, &net::NetworkPlay::remoteClicked, this, [this] { agreedToEnd_ = false; });
     connect(game, &net::NetworkPlay::chatReceived, this, [this](const QString& text) {
-        QString who = net_->game->opponentName().isEmpty() ? QStringLiteral("Соперник") : net_->game->opponentName();
+        QString who = net_->game->opponentName().isEmpty() ? tr("Соперник") : net_->game->opponentName();
         if (!net_->chatWindow) netChat();
         net_->chatWindow->add(who, text);
         announce(who + QStringLiteral(": ") + text);
     });
     connect(game, &net::NetworkPlay::againAsked, this, [this] {
         net_->askedThere = true;
-        if (!net_->askedHere) announce(QStringLiteral("Соперник предлагает новую игру (Файл → Новая игра)."));
+        if (!net_->askedHere) announce(tr("Соперник предлагает новую игру (Файл → Новая игра)."));
     });
     connect(game, &net::NetworkPlay::opponentLeft, this,
             [this](net::CloseCause cause, const QString& reason) { opponentLeft(static_cast<int>(cause), reason); });
@@ -211,9 +209,9 @@ void Form1::opponentBoardReplaced() {
     net_->boardsSeen = true;
     net_->askedHere = net_->askedThere = false;
     if (again)
-        net_->preface = QStringLiteral("Новая игра: цвета поменялись.");
+        net_->preface = tr("Новая игра: цвета поменялись.");
     else if (!first && !net_->game->hosting())
-        net_->preface = QStringLiteral("Соперник открыл сохранённую игру.");
+        net_->preface = tr("Соперник открыл сохранённую игру.");
     if (!net_->preface.isEmpty()) announce(net_->preface);
     sync();
 }
@@ -223,23 +221,23 @@ void Form1::opponentLeft(int cause, const QString& reason) {
     net_->askedHere = net_->askedThere = false;
     switch (static_cast<net::CloseCause>(cause)) {
         case net::CloseCause::LeftHere: break;
-        case net::CloseCause::PeerLeft: announce(QStringLiteral("Соперник вышел из игры.")); break;
+        case net::CloseCause::PeerLeft: announce(tr("Соперник вышел из игры.")); break;
         case net::CloseCause::Refused:
             if (net_->game->hosting())
-                announce(QStringLiteral("Соперник не допущен."));
+                announce(tr("Соперник не допущен."));
             else if (reason == QLatin1String("busy"))
-                announce(QStringLiteral("У соперника уже идёт игра."));
+                announce(tr("У соперника уже идёт игра."));
             else if (reason == QLatin1String("version"))
-                announce(QStringLiteral("У соперника другая версия игры."));
+                announce(tr("У соперника другая версия игры."));
             else
-                announce(QStringLiteral("Неверный код игры."));
+                announce(tr("Неверный код игры."));
             break;
         default:
             // A joiner that never got in could not connect; anyone else lost the opponent.
             if (!net_->game->hosting() && !net_->connected)
-                announce(QStringLiteral("Не удалось подключиться к %1.").arg(net_->lastAddress));
+                announce(tr("Не удалось подключиться к %1.").arg(net_->lastAddress));
             else
-                announce(QStringLiteral("Связь с соперником потеряна."));
+                announce(tr("Связь с соперником потеряна."));
             break;
     }
     net_->connected = false;

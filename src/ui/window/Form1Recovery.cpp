@@ -91,8 +91,8 @@ void Form1::offerInterruptedGame() {
     const bool droppedInTurn = droppedInTurnWhenKept(name);
     stopComputer();
     ComputerTurn::Hold hold(*computer_);
-    QMessageBox question(QMessageBox::Question, QString::fromUtf8(kWindowTitle),
-                         QStringLiteral("Продолжить прерванную игру?"), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox question(QMessageBox::Question, gameTitle(),
+                         tr("Продолжить прерванную игру?"), QMessageBox::Yes | QMessageBox::No,
                          this);
     question.setObjectName(QStringLiteral("RecoveryQuestion"));
     question.exec();
@@ -110,8 +110,8 @@ void Form1::offerInterruptedGame() {
     if (!forgetWaitingGame(name)) {
         stillThere << fingerprint(bytes);
         rememberAnsweredUndeletableGames(stillThere);
-        QMessageBox::warning(this, QString::fromUtf8(kWindowTitle),
-                             QStringLiteral("Не удалось удалить прерванную игру «%1»: папка закрыта для "
+        QMessageBox::warning(this, gameTitle(),
+                             tr("Не удалось удалить прерванную игру «%1»: папка закрыта для "
                                             "записи. Больше она предлагаться не будет.")
                                  .arg(name));
     }

@@ -3,6 +3,7 @@
 // How games end beyond the rules' own end: giving up, the statistics of results, and the
 // record of the game beside the board.
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -28,25 +29,28 @@ ResultRow rowOfLevel(ai::Level level) {
     return ResultRow::Amateur;
 }
 
-QString colourPlural(int colour) { return colour == kBlue ? QStringLiteral("Синие") : QStringLiteral("Красные"); }
+QString colourPlural(int colour) {
+    return colour == kBlue ? QCoreApplication::translate("reikoboy::Form1", "Синие")
+                           : QCoreApplication::translate("reikoboy::Form1", "Красные");
+}
 
 }  // namespace
 
 void Form1::buildResultCommands() {
     QMenu* moves = menuBar()->findChild<QMenu*>(QStringLiteral("Moves"));
     moves->addSeparator()->setObjectName(QStringLiteral("s7"));
-    recordAction_ = moves->addAction(QStringLiteral("&Запись игры"));
+    recordAction_ = translatedAction(moves, QT_TR_NOOP("&Запись игры"));
     recordAction_->setObjectName(QStringLiteral("Record"));
     recordAction_->setShortcut(QKeySequence(Qt::Key_F6));
     recordAction_->setCheckable(true);
     connect(recordAction_, &QAction::toggled, this, &Form1::showRecord);
-    QAction* statistics = moves->addAction(QStringLiteral("&Статистика..."));
+    QAction* statistics = translatedAction(moves, QT_TR_NOOP("&Статистика..."));
     statistics->setObjectName(QStringLiteral("Statistics"));
     connect(statistics, &QAction::triggered, this, [this] {
         StatisticsWindow window(this);
         window.exec();
     });
-    giveUpAction_ = moves->addAction(QStringLiteral("С&даться"));
+    giveUpAction_ = translatedAction(moves, QT_TR_NOOP("С&даться"));
     giveUpAction_->setObjectName(QStringLiteral("GiveUp"));
     connect(giveUpAction_, &QAction::triggered, this, &Form1::giveUp);
 }
@@ -114,10 +118,10 @@ void Form1::giveUp() {
     const int winner = loser == kBlue ? kRed : kBlue;
     countGameResult(winner);  // once a game: given up again after undo, it is not counted twice
     const QString text =
-        computer ? QStringLiteral("Вы сдались. Выиграл компьютер.\nХотите сыграть ещё?")
-                 : QStringLiteral("%1 фишки сдались. Выиграли %2 фишки!\nХотите сыграть ещё?")
+        computer ? tr("Вы сдались. Выиграл компьютер.\nХотите сыграть ещё?")
+                 : tr("%1 фишки сдались. Выиграли %2 фишки!\nХотите сыграть ещё?")
                        .arg(colourPlural(loser), colourPlural(winner).toLower());
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kWindowTitle), text, QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::NoIcon, gameTitle(), text, QMessageBox::Yes | QMessageBox::No,
                     this);
     box.setObjectName(QStringLiteral("GiveUpQuestion"));
     box.setDefaultButton(QMessageBox::Yes);

@@ -12,23 +12,22 @@
 namespace reikoboy {
 
 void Form1::buildScaleMenu(QMenu* options) {
-    QMenu* menu = options->addMenu(QStringLiteral("&Масштаб"));
+    QMenu* menu = translatedMenu(options, QT_TR_NOOP("&Масштаб"));
     menu->setObjectName(QStringLiteral("Scale"));
     auto* group = new QActionGroup(menu);
     const QString stored = readScale();
     bool known = false;
     for (const char* choice : kScaleChoices) {
         const QString percent = QLatin1String(choice);
-        QAction* action =
-            menu->addAction(percent.isEmpty() ? QStringLiteral("Как на рабочем &столе") : percent + QStringLiteral(" %"));
+        QAction* action = percent.isEmpty() ? translatedAction(menu, QT_TR_NOOP("Как на рабочем &столе"))
+                                            : menu->addAction(percent + QStringLiteral(" %"));
         action->setObjectName(QStringLiteral("Scale") + (percent.isEmpty() ? QStringLiteral("Desktop") : percent));
         action->setCheckable(true);
         group->addAction(action);
         if (percent == stored) action->setChecked(known = true);
         connect(action, &QAction::triggered, this, [this, percent] {
             writeScale(percent);
-            QMessageBox::information(this, QString::fromUtf8(kWindowTitle),
-                                     QStringLiteral("Новый масштаб окна будет при следующем запуске игры."));
+            QMessageBox::information(this, gameTitle(), tr("Новый масштаб окна будет при следующем запуске игры."));
         });
     }
     if (!known) group->actions().first()->setChecked(true);  // junk means the desktop's scale

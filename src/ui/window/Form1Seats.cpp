@@ -19,8 +19,8 @@ namespace reikoboy {
 
 namespace {
 
-const QString kNoUndo = QStringLiteral("В сетевой игре ход не отменить.");
-const QString kNoRedo = QStringLiteral("В сетевой игре ход не повторить.");
+const char* const kNoUndo = QT_TRANSLATE_NOOP("reikoboy::Form1", "В сетевой игре ход не отменить.");
+const char* const kNoRedo = QT_TRANSLATE_NOOP("reikoboy::Form1", "В сетевой игре ход не повторить.");
 
 }  // namespace
 
@@ -51,7 +51,7 @@ void Form1::networkSynced() {
     if (open && open->isEnabled() == joiner) open->setEnabled(!joiner);  // the host's file is for both
     if (giveUpAction_ && on && giveUpAction_->isEnabled()) giveUpAction_->setEnabled(false);
     for (auto [action, why] : {std::pair{undoAction_, kNoUndo}, std::pair{redoAction_, kNoRedo}}) {
-        QString tip = on ? why : QString();
+        QString tip = on ? tr(why) : QString();
         if (action->statusTip() != tip) {
             action->setStatusTip(tip);
             action->setToolTip(tip);
@@ -86,8 +86,8 @@ void Form1::announceTurn() {
     net_->announcedTurn = turn;
     QString name = net_->game->opponentName();
     QString said = seatOf(turn) == Seat::Here
-                       ? QStringLiteral("Ходит %1").arg(net_->localName)
-                       : QStringLiteral("Ходит %1 (по сети)").arg(name.isEmpty() ? QStringLiteral("соперник") : name);
+                       ? tr("Ходит %1").arg(net_->localName)
+                       : tr("Ходит %1 (по сети)").arg(name.isEmpty() ? tr("соперник") : name);
     if (!net_->preface.isEmpty()) said = net_->preface + QLatin1Char(' ') + said;
     net_->preface.clear();
     announce(said);
@@ -107,12 +107,12 @@ bool Form1::networkNova() {
     if (!net_ || !net_->game) return false;
     if (!net_->game->hasOpponent()) {
         // Nobody to agree with: the host starts its board anew for whoever joins.
-        if (!net_->game->hosting()) announce(QStringLiteral("Связь с соперником потеряна."));
+        if (!net_->game->hosting()) announce(tr("Связь с соперником потеряна."));
         return !net_->game->hosting();
     }
     net_->askedHere = true;
     net_->game->askAgain();
-    if (net_->game && net_->askedHere && !net_->askedThere) announce(QStringLiteral("Ждём ответа соперника…"));
+    if (net_->game && net_->askedHere && !net_->askedThere) announce(tr("Ждём ответа соперника…"));
     return true;
 }
 
@@ -133,11 +133,11 @@ bool Form1::networkEndOfGame(const std::string& text) {
         countResult(ResultRow::Network, lead > 0 ? Outcome::Win : lead < 0 ? Outcome::Loss : Outcome::Draw,
                     std::max(0, std::abs(lead)));
     }
-    QString shown = QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    QString shown = shownGameText(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     // Once the tick that ended the game is over, so that the last turn is checked meanwhile.
     QTimer::singleShot(0, this, [this, shown] {
         sync();
-        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kWindowTitle), shown, QMessageBox::Yes | QMessageBox::No,
+        QMessageBox box(QMessageBox::NoIcon, gameTitle(), shown, QMessageBox::Yes | QMessageBox::No,
                         this);
         box.setObjectName(QStringLiteral("NetworkEndQuestion"));
         box.setDefaultButton(QMessageBox::Yes);

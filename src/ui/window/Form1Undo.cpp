@@ -6,6 +6,7 @@
 
 #include "ai/TurnText.h"
 #include "ui/board/MoveHint.h"
+#include "ui/board/TurnWords.h"
 #include "ui/seats/ComputerTurn.h"
 #include "ui/window/Form1.h"
 
@@ -23,12 +24,12 @@ std::optional<int> personAgainstComputer(Opponent opponent) {
 }  // namespace
 
 void Form1::buildUndoActions(QMenu* moves) {
-    undoAction_ = moves->addAction(QStringLiteral("&Отменить ход"));
+    undoAction_ = translatedAction(moves, QT_TR_NOOP("&Отменить ход"));
     undoAction_->setObjectName(QStringLiteral("Undo"));
     undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undoAction_->setEnabled(false);
     connect(undoAction_, &QAction::triggered, this, &Form1::Undo);
-    redoAction_ = moves->addAction(QStringLiteral("По&вторить ход"));
+    redoAction_ = translatedAction(moves, QT_TR_NOOP("По&вторить ход"));
     redoAction_->setObjectName(QStringLiteral("Redo"));
     redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     redoAction_->setEnabled(false);
@@ -73,9 +74,9 @@ void Form1::Undo() {
     // Said in place of whatever the status bar said about the move taken back.
     const std::optional<BoardClick> last = history_.nextRedo();
     if (before - history_.undoCount() > 1)
-        announce(QStringLiteral("Взяты назад ваш ход и ответ компьютера"));
+        announce(tr("Взяты назад ваш ход и ответ компьютера"));
     else if (last)
-        announce(QStringLiteral("Ход взят назад: ") + QString::fromStdString(ai::describeClick({last->button, last->index})));
+        announce(tr("Ход взят назад: %1").arg(clickWords({last->button, last->index})));
 }
 
 void Form1::Redo() {
@@ -92,7 +93,7 @@ void Form1::Redo() {
     sync();  // and the computer answers when its side is to move
     // Once the focus has found where it waits while the move plays.
     if (again)
-        announce(QStringLiteral("Ход повторён: ") + QString::fromStdString(ai::describeClick({again->button, again->index})));
+        announce(tr("Ход повторён: %1").arg(clickWords({again->button, again->index})));
 }
 
 void Form1::playWaitingRedo() {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/windows/ChatWindow.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -15,7 +16,6 @@ constexpr int kChatLimit = 500;  // what one message of the protocol may hold
 ChatWindow::ChatWindow(std::function<bool(const QString&)> send, QWidget* parent)
     : QWidget(parent, Qt::Tool), send_(std::move(send)) {
     setObjectName(QStringLiteral("ChatWindow"));
-    setWindowTitle(QStringLiteral("Сообщение сопернику"));
     // A plain-text view: whatever the opponent sends is shown as typed, never as markup.
     log_ = new QPlainTextEdit(this);
     log_->setObjectName(QStringLiteral("ChatLog"));
@@ -23,12 +23,22 @@ ChatWindow::ChatWindow(std::function<bool(const QString&)> send, QWidget* parent
     line_ = new QLineEdit(this);
     line_->setObjectName(QStringLiteral("ChatLine"));
     line_->setMaxLength(kChatLimit);
-    line_->setPlaceholderText(QStringLiteral("Введите сообщение и нажмите Enter"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(log_);
     layout->addWidget(line_);
     resize(360, 240);
+    nameThings();
     connect(line_, &QLineEdit::returnPressed, this, &ChatWindow::sendTyped);
+}
+
+void ChatWindow::nameThings() {
+    setWindowTitle(tr("Сообщение сопернику"));
+    line_->setPlaceholderText(tr("Введите сообщение и нажмите Enter"));
+}
+
+void ChatWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) nameThings();
 }
 
 void ChatWindow::add(const QString& who, const QString& text) {
@@ -43,7 +53,7 @@ void ChatWindow::sendTyped() {
     if (send_(text)) {
         line_->clear();
     } else {
-        log_->appendPlainText(QStringLiteral("(не отправлено: соперника нет на связи)"));
+        log_->appendPlainText(tr("(не отправлено: соперника нет на связи)"));
     }
 }
 

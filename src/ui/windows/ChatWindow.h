@@ -12,6 +12,7 @@ class QPlainTextEdit;
 namespace reikoboy {
 
 class ChatWindow : public QWidget {
+    Q_OBJECT
 public:
     // `send` gets each line typed; it answers whether the line went out.
     ChatWindow(std::function<bool(const QString&)> send, QWidget* parent);
@@ -19,7 +20,11 @@ public:
     void add(const QString& who, const QString& text);
     QString conversation() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void nameThings();  // the title and the line's prompt, in the language the window speaks
     void sendTyped();
 
     std::function<bool(const QString&)> send_;

@@ -2,13 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/windows/Form2.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QEvent>
 #include <QPushButton>
-#include <QTextBrowser>
-#include <QUrl>
 
-#include "persist/DataFiles.h"
 #include "ui/start/ScreenCentre.h"
 #include "ui/windows/HelpBrowser.h"
 
@@ -16,7 +12,7 @@ namespace reikoboy {
 
 Form2::Form2(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Справка"));
+    setWindowTitle(tr("Справка"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(570, 390);
     centreOnScreen(this);
@@ -33,25 +29,33 @@ Form2::Form2(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* back = new QPushButton(QStringLiteral("&Назад"), this);
-    back->setObjectName(QStringLiteral("Command2"));
-    back->setGeometry(8, 360, 121, 25);
-    connect(back, &QPushButton::clicked, WebBrowser1, &QTextBrowser::backward);
+    back_ = new QPushButton(tr("&Назад"), this);
+    back_->setObjectName(QStringLiteral("Command2"));
+    back_->setGeometry(8, 360, 121, 25);
+    connect(back_, &QPushButton::clicked, WebBrowser1, &QTextBrowser::backward);
 
     setTabOrder(WebBrowser1, ok);
-    setTabOrder(ok, back);
+    setTabOrder(ok, back_);
     // The page takes the keys first, so that PageDown and the arrows scroll it; Enter still
     // reaches the default button.
     WebBrowser1->setFocus();
 
-    QString page = dataFilePath(QStringLiteral("index.htm"));
-    if (!page.isEmpty()) {
-        WebBrowser1->setSource(QUrl::fromLocalFile(page));
-    } else {
-        WebBrowser1->setHtml(QStringLiteral(
-            "<h3>Справка не найдена</h3><p>Файл «index.htm» должен лежать в папке, из которой "
-            "запущена игра, или в папке данных установленной игры.</p>"));
-    }
+    noHelp_ = !WebBrowser1->showContents();
+    nameThings();
+}
+
+void Form2::nameThings() {
+    setWindowTitle(tr("Справка"));
+    back_->setText(tr("&Назад"));
+    if (noHelp_)
+        WebBrowser1->setHtml(
+            tr("<h3>Справка не найдена</h3><p>Файл «index.htm» должен лежать в папке, из которой "
+               "запущена игра, или в папке данных установленной игры.</p>"));
+}
+
+void Form2::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) nameThings();
 }
 
 }  // namespace reikoboy

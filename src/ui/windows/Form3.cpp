@@ -20,7 +20,6 @@ QString Form3::authorAddress() { return QStringLiteral(REIKOBOY_EMAIL); }
 
 Form3::Form3(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("О программе..."));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(337, 142);
     centreOnScreen(this);
@@ -31,17 +30,17 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(8, 8, 155, 96);
 
-    auto* credit = new QLabel(QStringLiteral("Автор и программист: ") + authorName() + QLatin1Char('.'), this);
-    credit->setObjectName(QStringLiteral("Label1"));
-    credit->setGeometry(168, 32, 169, 33);
-    credit->setAlignment(Qt::AlignCenter);
-    credit->setWordWrap(true);
+    credit_ = new QLabel(this);
+    credit_->setObjectName(QStringLiteral("Label1"));
+    credit_->setGeometry(168, 32, 169, 33);
+    credit_->setAlignment(Qt::AlignCenter);
+    credit_->setWordWrap(true);
     QFont tahoma;
     tahoma.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     tahoma.setPointSizeF(9.75);
-    credit->setFont(tahoma);
-    credit->setMouseTracking(true);
-    credit->installEventFilter(this);
+    credit_->setFont(tahoma);
+    credit_->setMouseTracking(true);
+    credit_->installEventFilter(this);
 
     Label2 = new QLabel(QStringLiteral("e-mail: ") + authorAddress(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -55,7 +54,7 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     Label2->setMouseTracking(true);
     Label2->installEventFilter(this);
 
-    noMail_ = new QLabel(QStringLiteral("Нет почтовой программы."), this);
+    noMail_ = new QLabel(this);
     noMail_->setObjectName(QStringLiteral("NoMailNote"));
     noMail_->setGeometry(8, 106, 116, 34);  // under the picture, beside the button
     noMail_->setWordWrap(true);
@@ -70,6 +69,18 @@ Form3::Form3(QWidget* parent) : QDialog(parent) {
     picture->installEventFilter(this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
+    nameThings();
+}
+
+void Form3::nameThings() {
+    setWindowTitle(tr("О программе..."));
+    credit_->setText(tr("Автор и программист: %1.").arg(authorName()));
+    noMail_->setText(tr("Нет почтовой программы."));
+}
+
+void Form3::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) nameThings();
 }
 
 void Form3::placeMailLabel() {

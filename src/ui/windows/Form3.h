@@ -22,13 +22,16 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void nameThings();  // the title and the notes, in the language the window speaks
     void placeMailLabel();
     void setUnderline(bool on);
     void mail();
     QLabel* Label2 = nullptr;
+    QLabel* credit_ = nullptr;
     QLabel* noMail_ = nullptr;  // shown when no mail program takes the address
 };
 

@@ -25,8 +25,15 @@ public:
     void follow(const History& history, const GameState& now);
     QListWidget* list() const { return list_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void nameThings();  // the title and names, in the language the window speaks
+    void showTurns();
+
     QListWidget* list_ = nullptr;
+    std::vector<RecordedTurn> turns_;  // as listed
     // What the list shows, to tell whether anything changed.
     std::vector<History::Step> stepsSeen_;
     std::vector<BoardClick> redoSeen_;

@@ -47,20 +47,20 @@ QString cleanPlayerName(const QString& typed) {
 
 CreateGameDialog::CreateGameDialog(const QString& name, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("NetCreateDialog"));
-    setWindowTitle(QStringLiteral("Создать игру"));
+    setWindowTitle(tr("Создать игру"));
     name_ = nameField(name, this);
     colour_ = new QComboBox(this);
     colour_->setObjectName(QStringLiteral("NetColour"));
-    colour_->addItem(QStringLiteral("Синие"), kBlue);
-    colour_->addItem(QStringLiteral("Красные"), kRed);
+    colour_->addItem(tr("Синие"), kBlue);
+    colour_->addItem(tr("Красные"), kRed);
     port_ = new QSpinBox(this);
     port_->setObjectName(QStringLiteral("NetPort"));
     port_->setRange(1, 65535);
     port_->setValue(kDefaultGamePort);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Ваше имя:"), name_);
-    form->addRow(QStringLiteral("Ваши фишки:"), colour_);
-    form->addRow(QStringLiteral("Порт:"), port_);
+    form->addRow(tr("Ваше имя:"), name_);
+    form->addRow(tr("Ваши фишки:"), colour_);
+    form->addRow(tr("Порт:"), port_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(okCancel(this));
@@ -70,31 +70,32 @@ QString CreateGameDialog::name() const { return cleanPlayerName(name_->text()); 
 int CreateGameDialog::colour() const { return colour_->currentData().toInt(); }
 quint16 CreateGameDialog::port() const { return static_cast<quint16>(port_->value()); }
 
-const char* const JoinGameDialog::kNoDiscovery = "Поиск игр в сети недоступен";
+const char* const JoinGameDialog::kNoDiscovery =
+    QT_TRANSLATE_NOOP("reikoboy::JoinGameDialog", "Поиск игр в сети недоступен");
 
 JoinGameDialog::JoinGameDialog(const QString& name, const QString& lastAddress, const QString& lastCode,
                                QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("NetJoinDialog"));
-    setWindowTitle(QStringLiteral("Подключиться к игре"));
+    setWindowTitle(tr("Подключиться к игре"));
     // Games announced on the local network go here; until they are looked for, it says so.
     games_ = new QListWidget(this);
     games_->setObjectName(QStringLiteral("NetGames"));
-    games_->setAccessibleName(QStringLiteral("Игры в сети"));
+    games_->setAccessibleName(tr("Игры в сети"));
     games_->setMaximumHeight(90);
     showGames(nullptr);
     address_ = new QLineEdit(lastAddress, this);
     address_->setObjectName(QStringLiteral("NetAddress"));
-    address_->setPlaceholderText(QStringLiteral("адрес или адрес:порт"));
+    address_->setPlaceholderText(tr("адрес или адрес:порт"));
     code_ = new QLineEdit(lastCode, this);
     code_->setObjectName(QStringLiteral("NetCode"));
     code_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), code_));
     name_ = nameField(name, this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Игры в сети:"), games_);
-    form->addRow(QStringLiteral("Адрес:"), address_);
-    form->addRow(QStringLiteral("Код игры:"), code_);
-    form->addRow(QStringLiteral("Ваше имя:"), name_);
+    form->addRow(tr("Игры в сети:"), games_);
+    form->addRow(tr("Адрес:"), address_);
+    form->addRow(tr("Код игры:"), code_);
+    form->addRow(tr("Ваше имя:"), name_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     QDialogButtonBox* buttons = okCancel(this);
@@ -118,18 +119,18 @@ void JoinGameDialog::showGames(const net::GameFinder* finder) {
         line->setToolTip(why);
     };
     if (!finder || (!finder->connecting() && !finder->available())) {
-        say(QString::fromUtf8(kNoDiscovery), finder ? finder->unavailableReason() : QString());
+        say(tr(kNoDiscovery), finder ? finder->unavailableReason() : QString());
         return;
     }
     const QList<net::FoundGame> found = finder->games();
     if (found.isEmpty()) {
-        say(finder->connecting() ? QStringLiteral("Ищем игры в сети…") : QStringLiteral("Игр в сети пока нет"));
+        say(finder->connecting() ? tr("Ищем игры в сети…") : tr("Игр в сети пока нет"));
         return;
     }
     // Names and host names come from strangers: plain list text, never markup.
     for (const net::FoundGame& game : found) {
         QString where = gameAddressText({game.address, game.port});
-        QString who = game.playerName.isEmpty() ? QStringLiteral("Игрок") : game.playerName;
+        QString who = game.playerName.isEmpty() ? tr("Игрок") : game.playerName;
         auto* line = new QListWidgetItem(QStringLiteral("%1 — %2 (%3)").arg(who, game.hostName, where), games_);
         line->setData(Qt::UserRole, where);
         if (where == chosen) games_->setCurrentItem(line);

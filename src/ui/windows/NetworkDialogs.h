@@ -20,6 +20,7 @@ namespace reikoboy::net { class GameFinder; }
 namespace reikoboy {
 
 class CreateGameDialog : public QDialog {
+    Q_OBJECT
 public:
     CreateGameDialog(const QString& name, QWidget* parent);
     QString name() const;
@@ -33,6 +34,7 @@ private:
 };
 
 class JoinGameDialog : public QDialog {
+    Q_OBJECT
 public:
     JoinGameDialog(const QString& name, const QString& lastAddress, const QString& lastCode, QWidget* parent);
     std::optional<GameAddress> address() const;

@@ -3,6 +3,7 @@
 #include "ui/windows/StatisticsWindow.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,34 +16,31 @@ namespace reikoboy {
 
 namespace {
 
-const char* const kRowNames[kResultRows] = {"Двое за экраном: синие", "Двое за экраном: красные",
-                                            "Против «Новичка»",        "Против «Любителя»",
-                                            "Против «Мастера»",        "По сети"};
+const char* const kRowNames[kResultRows] = {
+    QT_TRANSLATE_NOOP("reikoboy::StatisticsWindow", "Двое за экраном: синие"),
+    QT_TRANSLATE_NOOP("reikoboy::StatisticsWindow", "Двое за экраном: красные"),
+    QT_TRANSLATE_NOOP("reikoboy::StatisticsWindow", "Против «Новичка»"),
+    QT_TRANSLATE_NOOP("reikoboy::StatisticsWindow", "Против «Любителя»"),
+    QT_TRANSLATE_NOOP("reikoboy::StatisticsWindow", "Против «Мастера»"),
+    QT_TRANSLATE_NOOP("reikoboy::StatisticsWindow", "По сети")};
 
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Statistics"));
-    setWindowTitle(QStringLiteral("Статистика"));
     table_ = new QTableWidget(kResultRows, 4, this);
     table_->setObjectName(QStringLiteral("StatisticsTable"));
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Победы"), QStringLiteral("Поражения"), QStringLiteral("Ничьи"), QStringLiteral("Лучший перевес")});
-    QStringList rows;
-    for (const char* name : kRowNames) rows << QString::fromUtf8(name);
-    table_->setVerticalHeaderLabels(rows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setAccessibleName(QStringLiteral("Статистика игр"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* reset = buttons->addButton(QStringLiteral("&Сбросить"), QDialogButtonBox::ResetRole);
-    reset->setObjectName(QStringLiteral("StatisticsReset"));
+    reset_ = buttons->addButton(QString(), QDialogButtonBox::ResetRole);
+    reset_->setObjectName(QStringLiteral("StatisticsReset"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(reset, &QPushButton::clicked, this, [this] {
-        QMessageBox sure(QMessageBox::Question, windowTitle(), QStringLiteral("Забыть все результаты?"),
+    connect(reset_, &QPushButton::clicked, this, [this] {
+        QMessageBox sure(QMessageBox::Question, windowTitle(), tr("Забыть все результаты?"),
                          QMessageBox::Yes | QMessageBox::No, this);
         sure.setDefaultButton(QMessageBox::No);
         if (sure.exec() != QMessageBox::Yes) return;
@@ -52,6 +50,7 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addWidget(buttons);
+    nameThings();
     fill();
     // The whole table in view, without scroll bars.
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -59,6 +58,21 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QDialog(parent) {
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();  // placed over the board by its real size
+}
+
+void StatisticsWindow::nameThings() {
+    setWindowTitle(tr("Статистика"));
+    table_->setHorizontalHeaderLabels({tr("Победы"), tr("Поражения"), tr("Ничьи"), tr("Лучший перевес")});
+    QStringList rows;
+    for (const char* name : kRowNames) rows << tr(name);
+    table_->setVerticalHeaderLabels(rows);
+    table_->setAccessibleName(tr("Статистика игр"));
+    reset_->setText(tr("&Сбросить"));
+}
+
+void StatisticsWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) nameThings();
 }
 
 void StatisticsWindow::fill() {

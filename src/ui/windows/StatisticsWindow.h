@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QPushButton;
 class QTableWidget;
 
 namespace reikoboy {
@@ -15,10 +16,15 @@ class StatisticsWindow : public QDialog {
 public:
     explicit StatisticsWindow(QWidget* parent);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void nameThings();  // the title, headers and button, in the language the window speaks
     void fill();
 
     QTableWidget* table_ = nullptr;
+    QPushButton* reset_ = nullptr;
 };
 
 }  // namespace reikoboy
