@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>AvahiThread</name>
+    <message>
+        <source>Не удалось запустить поиск игр в сети</source>
+        <translation>Could not start looking for network games</translation>
+    </message>
+    <message>
+        <source>Нет связи с avahi-daemon: %1</source>
+        <translation>No connection to avahi-daemon: %1</translation>
+    </message>
+    <message>
+        <source>Служба avahi-daemon не запущена</source>
+        <translation>The avahi-daemon service is not running</translation>
+    </message>
+    <message>
+        <source>Связь с avahi-daemon потеряна: %1</source>
+        <translation>The connection to avahi-daemon was lost: %1</translation>
+    </message>
+</context>
+<context>
     <name>BoardAnnouncer</name>
     <message>
         <source>Синие: %1</source>
@@ -138,6 +157,32 @@ Do you want to play again?</translation>
 Хотите сыграть ещё?</source>
         <translation>It&apos;s a draw, %1 : %2.
 Do you want to play again?</translation>
+    </message>
+</context>
+<context>
+    <name>GameAnnouncer</name>
+    <message>
+        <source>Служба avahi-daemon недоступна</source>
+        <translation>The avahi-daemon service is unavailable</translation>
+    </message>
+    <message>
+        <source>Идёт соединение с avahi-daemon</source>
+        <translation>Connecting to avahi-daemon</translation>
+    </message>
+</context>
+<context>
+    <name>GameBrowser</name>
+    <message>
+        <source>avahi-daemon не ищет игры: %1</source>
+        <translation>avahi-daemon does not look for games: %1</translation>
+    </message>
+    <message>
+        <source>avahi-daemon перестал искать игры: %1</source>
+        <translation>avahi-daemon stopped looking for games: %1</translation>
+    </message>
+    <message>
+        <source>Идёт соединение с avahi-daemon</source>
+        <translation>Connecting to avahi-daemon</translation>
     </message>
 </context>
 <context>

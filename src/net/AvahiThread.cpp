@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "AvahiThread.h"
 
+#include <QCoreApplication>
 #include <avahi-common/error.h>
 #include <avahi-common/timeval.h>
 #include <sys/eventfd.h>
@@ -30,7 +31,7 @@ bool AvahiThread::start() {
     poll_ = avahi_threaded_poll_new();
     wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     if (!poll_ || wakeFd_ < 0) {
-        owner_.availability(false, QStringLiteral("Не удалось запустить поиск игр в сети"));
+        owner_.availability(false, QCoreApplication::translate("AvahiThread", "Не удалось запустить поиск игр в сети"));
         stop();
         return false;
     }
@@ -41,7 +42,7 @@ bool AvahiThread::start() {
     avahi_elapse_time(&now, 0, 0);
     connectTimer_ = api->timeout_new(api, &now, &AvahiThread::onConnectTime, this);
     if (!wakeWatch_ || !connectTimer_ || avahi_threaded_poll_start(poll_) < 0) {
-        owner_.availability(false, QStringLiteral("Не удалось запустить поиск игр в сети"));
+        owner_.availability(false, QCoreApplication::translate("AvahiThread", "Не удалось запустить поиск игр в сети"));
         stop();
         return false;
     }
@@ -95,7 +96,7 @@ void AvahiThread::onConnectTime(AvahiTimeout*, void* self) {
     // NO_FAIL: with the bus there but the daemon not, the client waits for the daemon.
     thread->client_ = avahi_client_new(api, AVAHI_CLIENT_NO_FAIL, &AvahiThread::onClientState, thread, &error);
     if (!thread->client_) {
-        thread->owner_.availability(false, QStringLiteral("Нет связи с avahi-daemon: %1").arg(errorText(error)));
+        thread->owner_.availability(false, QCoreApplication::translate("AvahiThread", "Нет связи с avahi-daemon: %1").arg(errorText(error)));
         thread->connectLater(kRetryMilliseconds);
     }
 }
@@ -113,12 +114,12 @@ void AvahiThread::onClientState(AvahiClient* client, AvahiClientState state, voi
         thread->owner_.clientRegistering(client);
         break;
     case AVAHI_CLIENT_CONNECTING:
-        thread->owner_.availability(false, QStringLiteral("Служба avahi-daemon не запущена"));
+        thread->owner_.availability(false, QCoreApplication::translate("AvahiThread", "Служба avahi-daemon не запущена"));
         break;
     case AVAHI_CLIENT_FAILURE: {
         const int error = avahi_client_errno(client);
         thread->owner_.clientGone();
-        thread->owner_.availability(false, QStringLiteral("Связь с avahi-daemon потеряна: %1").arg(errorText(error)));
+        thread->owner_.availability(false, QCoreApplication::translate("AvahiThread", "Связь с avahi-daemon потеряна: %1").arg(errorText(error)));
         // Not freed here, inside its own callback: a new client is made on the next turn, at
         // once when the daemon just went away (it then waits for the daemon to come back).
         thread->connectLater(error == AVAHI_ERR_DISCONNECTED ? 0 : kRetryMilliseconds);

@@ -7,6 +7,7 @@
 #include <avahi-common/error.h>
 #include <avahi-common/malloc.h>
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <mutex>
 #include <string>
@@ -72,7 +73,7 @@ struct GameAnnouncer::Avahi final : AvahiThread::Owner {
         if (client) {
             publish(client);
         } else if (current().on) {
-            failed(QStringLiteral("Служба avahi-daemon недоступна"));
+            failed(QCoreApplication::translate("GameAnnouncer", "Служба avahi-daemon недоступна"));
         }
     }
 
@@ -152,7 +153,7 @@ struct GameAnnouncer::Avahi final : AvahiThread::Owner {
 };
 
 GameAnnouncer::GameAnnouncer(QObject* parent)
-    : QObject(parent), reason_(QStringLiteral("Идёт соединение с avahi-daemon")),
+    : QObject(parent), reason_(QCoreApplication::translate("GameAnnouncer", "Идёт соединение с avahi-daemon")),
       avahi_(std::make_unique<Avahi>(this)) {
     avahi_->thread.start();
 }

@@ -8,6 +8,7 @@
 #include <avahi-common/strlst.h>
 #include <net/if.h>
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <map>
 #include <string>
@@ -67,7 +68,7 @@ struct GameBrowser::Avahi final : AvahiThread::Owner {
         browser = avahi_service_browser_new(client, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, kGameServiceType, nullptr,
                                             AvahiLookupFlags(0), &Avahi::onBrowse, this);
         if (!browser)
-            availability(false, QStringLiteral("avahi-daemon не ищет игры: %1")
+            availability(false, QCoreApplication::translate("GameBrowser", "avahi-daemon не ищет игры: %1")
                                     .arg(QString::fromUtf8(avahi_strerror(avahi_client_errno(client)))));
     }
 
@@ -112,7 +113,7 @@ struct GameBrowser::Avahi final : AvahiThread::Owner {
         case AVAHI_BROWSER_FAILURE: {
             const int error = avahi_client_errno(avahi_service_browser_get_client(browser));
             avahi->clientGone();
-            avahi->availability(false, QStringLiteral("avahi-daemon перестал искать игры: %1")
+            avahi->availability(false, QCoreApplication::translate("GameBrowser", "avahi-daemon перестал искать игры: %1")
                                            .arg(QString::fromUtf8(avahi_strerror(error))));
             break;
         }
@@ -156,7 +157,7 @@ struct GameBrowser::Avahi final : AvahiThread::Owner {
 };
 
 GameBrowser::GameBrowser(QObject* parent)
-    : QObject(parent), reason_(QStringLiteral("Идёт соединение с avahi-daemon")),
+    : QObject(parent), reason_(QCoreApplication::translate("GameBrowser", "Идёт соединение с avahi-daemon")),
       avahi_(std::make_unique<Avahi>(this)) {
     qRegisterMetaType<FoundGame>();
     avahi_->thread.start();

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 Рейкобой developers
 # SPDX-License-Identifier: GPL-2.0-or-later
-"""Every translation in translations/*.ts is whole: lupdate run over the window's sources (into
-a copy, the file itself untouched) finds no text without its translation, and none left over.
+"""Every translation in translations/*.ts is whole: lupdate run over the window's sources and
+the network module's (into a copy, the file itself untouched) finds no text without its
+translation, and none left over.
 
 usage: complete_test.py LUPDATE SOURCE_DIR   (exit 0 passed, 1 failed)
 """
@@ -24,7 +25,7 @@ with tempfile.TemporaryDirectory() as work:
         copy = os.path.join(work, os.path.basename(original))
         shutil.copyfile(original, copy)
         run = subprocess.run([LUPDATE, "-silent", "-locations", "none", "-I", os.path.join(TOP, "src"),
-                              os.path.join(TOP, "src", "ui"),
+                              os.path.join(TOP, "src", "ui"), os.path.join(TOP, "src", "net"),
                               "-ts", copy], capture_output=True, text=True)
         if run.returncode != 0:
             failures.append(f"lupdate failed on {original}: {run.stderr.strip()}")
